@@ -1,0 +1,26 @@
+// The command-line grammar shared by all programs: /name, /name=value, /name="a" "b" ...
+#ifndef ZOR_CMDLINE_COMMAND_LINE_H
+#define ZOR_CMDLINE_COMMAND_LINE_H
+
+#include <string>
+#include <vector>
+
+namespace ZOR {
+
+// One parsed command: the word after '/' and the values given after '=' (in order).
+struct Ccommand_arg {
+  std::wstring name;
+  std::vector<std::wstring> values;
+};
+
+// Parses a program's command-line remainder into commands, in order (duplicates kept).
+// Returns false at the first syntax error with its message in error; args then holds the
+// commands completed before it.
+bool parse_command_line(const std::wstring& text, std::vector<Ccommand_arg>& args, std::wstring& error);
+
+// Returns value with every '\' doubled, ready to be written between quotes after "/x=".
+std::wstring escape_argument_value(const std::wstring& value);
+
+}  // namespace ZOR
+
+#endif

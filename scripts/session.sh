@@ -1,0 +1,90 @@
+# Shared set-up of the test and demo commands (sourced, not run):
+# Debian packages, the unprivileged test user, a Wine prefix private to the build folder,
+# and an Xvfb display that is stopped again (by its PID) when the calling script exits.
+
+ZOR_PACKAGES="mingw-w64 g++-mingw-w64-x86-64-posix wine64 wine xvfb libboost-dev googletest
+  cmake ninja-build fonts-ipafont-gothic imagemagick locales x11-utils"
+
+# Installs the Debian packages that are missing, and only those.
+zor_install_packages() {
+  missing=""
+  for p in $ZOR_PACKAGES "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+  done
+  [ -z "$missing" ] && return 0
+  echo "== installing:$missing"
+  if [ "$(id -u)" = 0 ]; then sudo=""; else sudo="sudo -n"; fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null
+}
+
+# Generates the Japanese UTF-8 locale when the system lacks it (Wine takes code page 932 from it).
+zor_ensure_locale() {
+  locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$' && return 0
+  [ "$(id -u)" = 0 ] || { echo "note: locale ja_JP.UTF-8 missing (run locale-gen as root)"; return 0; }
+  sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
+}
+
+# As root, Wine runs as the unprivileged user ZOR_TEST_USER (created here when missing).
+zor_ensure_user() {
+  export ZOR_TEST_USER=${ZOR_TEST_USER:-zortest}
+  [ "$(id -u)" = 0 ] || return 0
+  id "$ZOR_TEST_USER" >/dev/null 2>&1 || useradd -m "$ZOR_TEST_USER"
+}
+
+# Runs a command as the user that runs Wine.
+zor_as_user() {
+  if [ "$(id -u)" = 0 ]; then runuser -u "$ZOR_TEST_USER" -- "$@"; else "$@"; fi
+}
+
+# Starts Xvfb on a free display; ZOR_XVFB_PID remembers it for zor_stop_session.
+zor_start_display() {
+  n=90
+  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+  Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  ZOR_XVFB_PID=$!
+  export DISPLAY=:$n
+  i=0
+  while [ ! -e /tmp/.X11-unix/X$n ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+}
+
+# Creates the Wine prefix once (reused by later runs) with the settings the GUI tests need.
+zor_prepare_prefix() {
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ja_JP.UTF-8
+  if [ ! -f "$WINEPREFIX/.zor-ready" ]; then
+    echo "== creating Wine prefix $WINEPREFIX"
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    [ "$(id -u)" = 0 ] && chown "$ZOR_TEST_USER": "$WINEPREFIX"
+    run="$(dirname "$0")/wine-run"
+    "$run" wineboot -i >/dev/null 2>&1
+    # One desktop window for every program: no 2 s wait per hidden window on a bare display.
+    "$run" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$run" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+    # A crash ends the process at once instead of waiting behind the crash dialog.
+    "$run" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    zor_as_user env WINEPREFIX="$WINEPREFIX" wineserver -w
+    zor_as_user touch "$WINEPREFIX/.zor-ready"
+  fi
+}
+
+zor_stop_session() {
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+    zor_as_user env WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
+  fi
+  if [ -n "${ZOR_XVFB_PID:-}" ]; then
+    kill "$ZOR_XVFB_PID" 2>/dev/null || true
+    wait "$ZOR_XVFB_PID" 2>/dev/null || true
+  fi
+}
+
+# Configures and builds the Windows programs and tests into $1.
+zor_build() {
+  src=$(cd "$(dirname "$0")/.." && pwd)
+  if [ ! -f "$1/build.ninja" ]; then
+    cmake -S "$src" -B "$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-w64-x86_64.cmake" >/dev/null
+  fi
+  cmake --build "$1"
+}
