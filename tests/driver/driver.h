@@ -1,0 +1,10 @@
+// Test driver for end-to-end tests: everything a test needs to run and drive a program.
+#ifndef ZOR_TESTS_DRIVER_DRIVER_H
+#define ZOR_TESTS_DRIVER_DRIVER_H
+
+#include "tests/driver/message_box.h"
+#include "tests/driver/process.h"
+#include "tests/driver/test_places.h"
+#include "tests/driver/window_access.h"
+
+#endif

@@ -1,0 +1,115 @@
+// Test driver: temporary folders, registry keys and paths of the built programs.
+#include "tests/driver/test_places.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+namespace driver {
+namespace {
+
+const wchar_t test_key_root[] = L"Software\\ZorTest";
+
+std::wstring environment_path(const wchar_t* name) {
+  wchar_t value[MAX_PATH * 4] = L"";
+  const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH * 4);
+  if (length == 0 || length >= MAX_PATH * 4) {
+    ADD_FAILURE() << "the environment variable " << testing::PrintToString(std::wstring(name))
+                  << " is not set (the tests run through ctest)";
+    return L"";
+  }
+  return windows_path(value);
+}
+
+}  // namespace
+
+std::wstring unique_name() {
+  static std::atomic<unsigned> counter{0};
+  LARGE_INTEGER ticks;
+  QueryPerformanceCounter(&ticks);
+  return L"zor_" + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++counter) +
+         L"_" + std::to_wstring(ticks.QuadPart & 0xFFFFFF);
+}
+
+Ctemp_folder::Ctemp_folder() {
+  wchar_t temp[MAX_PATH + 1] = L"";
+  const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+  if (length == 0 || length > MAX_PATH) {
+    ADD_FAILURE() << "GetTempPathW failed with error " << GetLastError();
+    return;
+  }
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::wstring candidate = std::wstring(temp) + unique_name();
+    if (CreateDirectoryW(candidate.c_str(), nullptr)) {
+      path_ = candidate;
+      return;
+    }
+    if (GetLastError() != ERROR_ALREADY_EXISTS) break;
+  }
+  ADD_FAILURE() << "no temporary folder could be created, error " << GetLastError();
+}
+
+Ctemp_folder::~Ctemp_folder() {
+  if (!path_.empty() && !remove_folder_tree(path_)) {
+    ADD_FAILURE() << "the temporary folder " << testing::PrintToString(path_)
+                  << " could not be removed";
+  }
+}
+
+bool remove_folder_tree(const std::wstring& path) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring full = path + L"\\" + name;
+      SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        remove_folder_tree(full);
+      } else {
+        DeleteFileW(full.c_str());
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryW(path.c_str());
+  return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+Ctest_registry_key::Ctest_registry_key()
+    : path_(std::wstring(test_key_root) + L"\\" + unique_name()) {}
+
+Ctest_registry_key::~Ctest_registry_key() {
+  const LSTATUS status = RegDeleteTreeW(HKEY_LOCAL_MACHINE, path_.c_str());
+  if (status == ERROR_SUCCESS) {
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, path_.c_str());
+  } else if (status != ERROR_FILE_NOT_FOUND) {
+    ADD_FAILURE() << "the test key " << testing::PrintToString(path_)
+                  << " could not be removed, status " << status;
+  }
+}
+
+std::wstring windows_path(const std::wstring& linux_path) {
+  std::wstring path = L"Z:" + linux_path;
+  for (auto& c : path) {
+    if (c == L'/') c = L'\\';
+  }
+  while (path.size() > 3 && path.back() == L'\\') path.pop_back();
+  return path;
+}
+
+std::wstring binary_dir() { return environment_path(L"ZOR_BINARY_DIR"); }
+
+std::wstring program_path(const std::wstring& file_name) {
+  return binary_dir() + L"\\bin\\" + file_name;
+}
+
+std::wstring source_dir() { return environment_path(L"ZOR_SOURCE_DIR"); }
+
+std::wstring source_path(const std::wstring& relative) { return source_dir() + L"\\" + relative; }
+
+}  // namespace driver

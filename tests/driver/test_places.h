@@ -1,0 +1,65 @@
+// Test driver: the places a test works in (its own temporary folder and registry key) and
+// the paths of the built programs and of the test data.
+#ifndef ZOR_TESTS_DRIVER_TEST_PLACES_H
+#define ZOR_TESTS_DRIVER_TEST_PLACES_H
+
+#include <string>
+
+namespace driver {
+
+// A new, empty folder of its own under the Wine prefix's temporary folder
+// (GetTempPathW + a unique name). The owner removes it with everything in it, read-only
+// files included, when it is destroyed.
+class Ctemp_folder {
+ public:
+  Ctemp_folder();  // a failed creation is a test failure and leaves path() empty
+  ~Ctemp_folder();
+  Ctemp_folder(const Ctemp_folder&) = delete;
+  Ctemp_folder& operator=(const Ctemp_folder&) = delete;
+
+  // Full path without a trailing '\'.
+  const std::wstring& path() const { return path_; }
+  // path() + "\" + relative.
+  std::wstring operator/(const std::wstring& relative) const { return path_ + L"\\" + relative; }
+
+ private:
+  std::wstring path_;
+};
+
+// A registry path of its own, "Software\ZorTest\<unique>" below HKEY_LOCAL_MACHINE. The
+// key is not created here (a test may check that it gets created); the owner deletes it
+// with all its subkeys and values when it is destroyed.
+class Ctest_registry_key {
+ public:
+  Ctest_registry_key();
+  ~Ctest_registry_key();
+  Ctest_registry_key(const Ctest_registry_key&) = delete;
+  Ctest_registry_key& operator=(const Ctest_registry_key&) = delete;
+
+  // Path below HKEY_LOCAL_MACHINE, without a leading '\'.
+  const std::wstring& path() const { return path_; }
+
+ private:
+  std::wstring path_;
+};
+
+// A name that no other test of this or another test process has: "zor_<pid>_<n>_<ticks>".
+std::wstring unique_name();
+// Deletes a folder with everything in it (read-only entries too); true when it is gone.
+bool remove_folder_tree(const std::wstring& path);
+
+// Windows form of a Linux path through drive Z: ("/a/b" -> "Z:\a\b").
+std::wstring windows_path(const std::wstring& linux_path);
+// The build folder (from ZOR_BINARY_DIR, which ctest sets) in its Windows form; a test
+// failure and empty when the variable is missing.
+std::wstring binary_dir();
+// Full Windows path of a built program: binary_dir() + "\bin\" + file_name.
+std::wstring program_path(const std::wstring& file_name);
+// The source folder (from ZOR_SOURCE_DIR) in its Windows form, and a path inside it
+// given with '\' ("tests\data\x.ini").
+std::wstring source_dir();
+std::wstring source_path(const std::wstring& relative);
+
+}  // namespace driver
+
+#endif
