@@ -1,0 +1,81 @@
+// load_text_file through Cfile and the ANSI code page, and the file forms of the readers.
+#include "lib/setting/setting_file.h"
+
+#include "lib/error/error.h"
+#include "lib/file/file.h"
+#include "lib/setting/setting_lexer.h"
+#include "lib/text/codepage.h"
+
+#include <utility>
+#include <vector>
+
+namespace ZOR {
+
+namespace {
+
+const std::int64_t largest_text_file = 64LL * 1024 * 1024;
+
+}  // namespace
+
+bool load_text_file(const std::wstring& path, std::wstring& text) {
+  text.clear();
+  Cfile file;
+  if (!file.open(path, L"rt")) return false;
+  if (file.size > largest_text_file) {
+    Cerror_info info;
+    info.kind = Cerror_info::kind_errno;
+    info.code = 27;  // EFBIG
+    info.operation = L"load_text_file";
+    set_last_error(info);
+    return false;
+  }
+  std::vector<char> bytes(static_cast<size_t>(file.size) + 1);
+  // Text mode turns CR LF into LF, so fewer bytes than the size may arrive.
+  const std::int64_t count = file_read(bytes.data(), file.size, file.handle);
+  Cerror_info read_error;
+  if (get_last_error(read_error)) return false;
+  if (!file.close()) return false;
+  text = bytes_to_text(bytes.data(), count);
+  return true;
+}
+
+bool load_text_lines(const std::wstring& path, std::vector<std::wstring>& lines) {
+  lines.clear();
+  std::wstring text;
+  if (!load_text_file(path, text)) return false;
+  split_lines(text, lines);
+  return true;
+}
+
+Csetting_read_result read_setting_file(const std::wstring& path, const std::vector<Csetting_rule>& rules,
+                                       const Csetting_syntax& syntax) {
+  std::vector<std::wstring> lines;
+  if (!load_text_lines(path, lines)) {
+    Csetting_read_result result;
+    result.problem = Setting_problem::open_failed;
+    return result;
+  }
+  return read_setting_lines(std::move(lines), rules, syntax);
+}
+
+bool read_setup_ini(const std::wstring& path, Csetup_ini& ini, Cini_problem& problem) {
+  ini = Csetup_ini();
+  std::vector<std::wstring> lines;
+  if (!load_text_lines(path, lines)) {
+    problem = Cini_problem{L"Setup.ini が開けませんでした。", L"Setup.exe", 0};
+    return false;
+  }
+  return read_setup_ini_lines(lines, ini, problem);
+}
+
+bool read_foyer_ini(const std::wstring& path, Cfoyer_ini& ini, Cini_problem& problem) {
+  ini = Cfoyer_ini();
+  std::vector<std::wstring> lines;
+  if (!load_text_lines(path, lines)) {
+    problem = Cini_problem{L"Setup.ini が開けませんでした。", L"Foyer.exe", 0};
+    return false;
+  }
+  return read_foyer_ini_lines(lines, ini, problem);
+}
+
+}  // namespace ZOR

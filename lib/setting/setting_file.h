@@ -1,0 +1,34 @@
+// Loading description files from disk: the platform edge of the setting-file reader.
+#ifndef ZOR_SETTING_SETTING_FILE_H
+#define ZOR_SETTING_SETTING_FILE_H
+
+#include "lib/setting/setting_reader.h"
+#include "lib/setting/setup_ini.h"
+
+#include <string>
+#include <vector>
+
+namespace ZOR {
+
+// Reads the whole file at path in text mode (CR LF arrives as LF) and decodes it from the
+// ANSI code page; a zero-byte file gives an empty text. Returns false, with the error
+// recorded (lib/error), when the file cannot be opened or measured, when reading fails,
+// or when it is larger than any description file can be (64 MiB: errno 27, EFBIG).
+bool load_text_file(const std::wstring& path, std::wstring& text);
+// load_text_file followed by split_lines.
+bool load_text_lines(const std::wstring& path, std::vector<std::wstring>& lines);
+
+// Loads path's lines and runs the shared reading loop over them; a file that cannot be
+// loaded gives the problem open_failed (its error recorded).
+Csetting_read_result read_setting_file(const std::wstring& path, const std::vector<Csetting_rule>& rules,
+                                       const Csetting_syntax& syntax);
+
+// Setup's and Foyer's reading of the Setup.ini at path (read_setup_ini_lines and
+// read_foyer_ini_lines); a file that cannot be loaded gives "Setup.ini が開けませんでした。"
+// with the program's caption ("Setup.exe" or "Foyer.exe").
+bool read_setup_ini(const std::wstring& path, Csetup_ini& ini, Cini_problem& problem);
+bool read_foyer_ini(const std::wstring& path, Cfoyer_ini& ini, Cini_problem& problem);
+
+}  // namespace ZOR
+
+#endif

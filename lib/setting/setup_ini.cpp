@@ -1,0 +1,167 @@
+// Setup.ini readers of Setup and Foyer over the shared reading loop, and their checks.
+#include "lib/setting/setup_ini.h"
+
+#include "lib/setting/setting_reader.h"
+#include "lib/text/text.h"
+
+namespace ZOR {
+
+namespace {
+
+const wchar_t setup_caption[] = L"Setup.exe";
+const wchar_t foyer_caption[] = L"Foyer.exe";
+
+bool set_problem(Cini_problem& problem, const std::wstring& message, const std::wstring& caption, int line = 0) {
+  problem.message = message;
+  problem.caption = caption;
+  problem.line = line;
+  return false;
+}
+
+// Turns a stopped reading into the reader's message; true when the reading went through.
+bool reading_ok(const Csetting_read_result& read, const std::wstring& caption, Cini_problem& problem) {
+  switch (read.problem) {
+    case Setting_problem::none:
+      return true;
+    case Setting_problem::syntax_error:
+      return set_problem(problem,
+                         L"Setup.ini の解析に失敗しました。\n" + read.message + L" (" + int_to_text(read.line) + L"行目)",
+                         caption, read.line);
+    case Setting_problem::unmatched_line:
+    case Setting_problem::open_failed:
+      break;
+  }
+  return set_problem(problem, L"Setup.ini の解析に失敗しました。(" + int_to_text(read.line) + L"行目)", caption,
+                     read.line);
+}
+
+bool is_drive_letter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+bool is_path_separator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+// A component of dots and spaces holding two dots or more: ".." once the platform has
+// dropped trailing dots and spaces.
+bool is_parent_component(const std::wstring& component) {
+  int dots = 0;
+  for (wchar_t c : component) {
+    if (c == L'.') {
+      ++dots;
+    } else if (c != L' ') {
+      return false;
+    }
+  }
+  return dots >= 2;
+}
+
+// The registry path check shared by Setup and Foyer: present and a relative path with a '\'.
+bool reg_path_ok(const std::wstring& reg_path) {
+  return reg_path.find(L'\\') != std::wstring::npos && path_stays_inside(reg_path);
+}
+
+}  // namespace
+
+bool path_stays_inside(const std::wstring& path) {
+  if (path.size() >= 2 && is_drive_letter(path[0]) && path[1] == L':') return false;
+  if (!path.empty() && is_path_separator(path[0])) return false;
+  std::wstring::size_type start = 0;
+  for (;;) {
+    std::wstring::size_type end = start;
+    while (end < path.size() && !is_path_separator(path[end])) ++end;
+    if (is_parent_component(path.substr(start, end - start))) return false;
+    if (end >= path.size()) return true;
+    start = end + 1;
+  }
+}
+
+bool read_setup_ini_lines(const std::vector<std::wstring>& lines, Csetup_ini& ini, Cini_problem& problem) {
+  ini = Csetup_ini();
+  problem = Cini_problem();
+  std::wstring text;
+  std::int32_t number = 0;
+  const std::vector<Csetting_rule> rules = {
+      {L"#GAME_TITLE = %s", {&ini.game_title}, nullptr},
+      {L"#REG_PATH = %s", {&ini.reg_path}, nullptr},
+      {L"#DIRECT_X_USE = %d", {&number}, nullptr},
+      {L"#MANUAL_USE = %d", {&number}, nullptr},
+      {L"#MANUAL_PATH = %s", {&text}, nullptr},
+      {L"#EX_BUTTON", {}, nullptr},
+      {L"#DISC_CNT = %d", {&ini.disc_count}, nullptr},
+      {L"#DISC_NAME . %d = %s", {&number, &text},
+       [&] {
+         if (number >= 0 && number < Csetup_ini::disc_name_count) ini.disc_names[static_cast<size_t>(number)] = text;
+       }},
+      {L"#SETUP_SIZE = %64d", {&ini.setup_size}, nullptr},
+      {L"#MIN_SETUP_USE = %d", {&number}, [&] { ini.min_setup_use = number != 0; }},
+      // Disc numbers count from 1 in the file; the subtraction wraps for the lowest value,
+      // which like any number outside the discs names no disc.
+      {L"#SETUP_FILE = %s, %d", {&text, &number},
+       [&] {
+         ini.setup_files.push_back(
+             {text, static_cast<std::int32_t>(static_cast<std::uint32_t>(number) - 1u)});
+       }},
+      {L"#SETUP_FILE = %s", {&text}, [&] { ini.setup_files.push_back({text, 0}); }},
+  };
+  if (!reading_ok(read_setting_lines(lines, rules, {true, Unmatched_line::stop}), setup_caption, problem)) return false;
+
+  const std::wstring& title = ini.game_title;
+  if (title.empty()) return set_problem(problem, L"ゲームタイトルが設定されていません。", setup_caption);
+  if (ini.reg_path.empty()) return set_problem(problem, L"レジストリパスが設定されていません。", title);
+  if (!reg_path_ok(ini.reg_path)) return set_problem(problem, L"レジストリパスが不正です。", title);
+  if (ini.disc_count != 1 && ini.disc_count != 2) {
+    return set_problem(problem, L"ディスク枚数は１枚もしくは２枚にして下さい。", title);
+  }
+  if (ini.disc_count == 2) {
+    for (int index = 0; index < 2; ++index) {
+      if (ini.disc_names[static_cast<size_t>(index)].empty()) {
+        return set_problem(problem, int_to_text(index + 1) + L"枚目のディスク名が指定されていません。", title);
+      }
+    }
+  }
+  if (ini.setup_files.empty()) return set_problem(problem, L"セットアップするファイルが指定されていません。", title);
+  for (size_t i = 0; i < ini.setup_files.size(); ++i) {
+    if (ini.setup_files[i].path.empty()) {
+      return set_problem(problem,
+                         L"セットアップするファイルの " + uint64_to_text(i + 1) + L" 番目が指定されていません。", title);
+    }
+  }
+  // An entry is copied below GameData and later deleted below the installation folder:
+  // one that could reach outside either is refused.
+  for (size_t i = 0; i < ini.setup_files.size(); ++i) {
+    if (!path_stays_inside(ini.setup_files[i].path)) {
+      return set_problem(problem, L"セットアップするファイルの " + uint64_to_text(i + 1) + L" 番目が不正です。", title);
+    }
+  }
+  return true;
+}
+
+bool read_foyer_ini_lines(const std::vector<std::wstring>& lines, Cfoyer_ini& ini, Cini_problem& problem) {
+  ini = Cfoyer_ini();
+  problem = Cini_problem();
+  std::wstring text;
+  std::int32_t number = 0;
+  std::int64_t large = 0;
+  auto flag = [&number](bool& field) { return [&number, &field] { field = number != 0; }; };
+  const std::vector<Csetting_rule> rules = {
+      {L"#GAME_TITLE = %s", {&ini.game_title}, nullptr},
+      {L"#REG_PATH = %s", {&ini.reg_path}, nullptr},
+      {L"#DIRECT_X_USE = %d", {&number}, flag(ini.direct_x_use)},
+      {L"#MANUAL_USE = %d", {&number}, flag(ini.manual_use)},
+      {L"#MANUAL_PATH = %s", {&ini.manual_path}, nullptr},
+      {L"#EX_BUTTON.000.USE = %d", {&number}, flag(ini.ex_button_use)},
+      {L"#EX_BUTTON.000.NAME = %s", {&ini.ex_button_name}, nullptr},
+      {L"#EX_BUTTON.000.PATH = %s", {&ini.ex_button_path}, nullptr},
+      {L"#EX_BUTTON.000.CLOSE = %d", {&number}, flag(ini.ex_button_close)},
+      {L"#DISC_CNT = %d", {&number}, nullptr},
+      {L"#DISC_NAME . %d = %s", {&number, &text}, nullptr},
+      {L"#SETUP_SIZE = %64d", {&large}, nullptr},
+      {L"#MIN_SETUP_USE = %d", {&number}, nullptr},
+      {L"#SETUP_FILE = %s", {&text}, nullptr},
+  };
+  if (!reading_ok(read_setting_lines(lines, rules, {true, Unmatched_line::stop}), foyer_caption, problem)) return false;
+
+  if (ini.game_title.empty()) return set_problem(problem, L"ゲームタイトルが設定されていません。", foyer_caption);
+  if (ini.reg_path.empty()) return set_problem(problem, L"レジストリパスが設定されていません。", ini.game_title);
+  if (!reg_path_ok(ini.reg_path)) return set_problem(problem, L"レジストリパスが不正です。", ini.game_title);
+  return true;
+}
+
+}  // namespace ZOR
