@@ -1,0 +1,53 @@
+// Modeless and modal dialogs from resource templates, with the controls bound to them.
+#ifndef ZOR_WINDOW_DIALOG_H
+#define ZOR_WINDOW_DIALOG_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "lib/window/geometry.h"
+#include "lib/window/window_base.h"
+
+namespace ZOR {
+
+class C_dialog : public C_window_base {
+ public:
+  // Registers the dialog at WM_CREATE or WM_INITDIALOG.
+  void window_proc_pre(UINT message, WPARAM wparam, LPARAM lparam) override;
+  // Children, status bar and splitters follow WM_SIZE; the rest goes to the base.
+  LRESULT window_proc(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+  // Creates the modeless dialog of template_id (the object is bound at WM_INITDIALOG).
+  // Returns true at once when already bound; records "CreateDialogParam" and returns
+  // false when the dialog cannot be created.
+  bool create(int template_id, const std::wstring& dialog_name, bool min_size = false,
+              bool snapping = false, HWND parent = nullptr, int anchor_place = 0);
+  // Binds control to the dialog item item_id (subclassing it) and appends it to children.
+  // The control stays owned by the caller. When the item does not exist the control stays
+  // unbound (its operations do nothing); "GetDlgItem" is recorded and false returned.
+  bool bind_control(C_control& control, int item_id, const std::wstring& control_name,
+                    int anchor_place = 7);
+
+  bool has_status_bar = false;
+  // Receives every WM_SIZE of the dialog when has_status_bar is set.
+  HWND status_bar = nullptr;
+  std::vector<Csplitter> splitters;
+  Csplitter* drag_splitter = nullptr;
+  int drag_start_cursor = 0;
+  int drag_start_position = 0;
+};
+
+class C_modal_dialog : public C_dialog {
+ public:
+  // Runs the modal dialog of template_id without owner and returns the value it passed to
+  // EndDialog; 0 when it is already running; -1 with "DialogBoxParam" recorded when it
+  // cannot be created. The dialog must end itself with EndDialog and must not pass
+  // WM_CLOSE on to the default handling (which destroys the window).
+  INT_PTR run_modal(int template_id, const std::wstring& dialog_name);
+};
+
+}  // namespace ZOR
+
+#endif
