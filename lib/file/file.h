@@ -108,6 +108,9 @@ bool delete_file(const std::wstring& path);
 bool remove_directory(const std::wstring& path);
 // Copies one file, replacing an existing target. Records: Win32 "CopyFile".
 bool duplicate_file(const std::wstring& from, const std::wstring& to);
+// True for an absolute drive path below the drive's root ("C:\x" or deeper), also once "."
+// and ".." are resolved, so that "C:\a\.." cannot stand for "C:\". Records nothing.
+bool is_path_below_drive_root(const std::wstring& path);
 // Removes the contents of an absolute folder below a drive root ("C:\x" or deeper):
 // files (read-only ones only when clear_read_only clears them first), subfolders (their
 // contents always, the subfolders themselves when remove_subfolders) and, when

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <cwctype>
 #include <vector>
 
 namespace ZOR {
@@ -35,20 +36,6 @@ bool is_dot_name(const wchar_t* name) {
 
 bool filter_accepts(const std::wstring& filter, const std::wstring& value) {
   return filter == L"*" || filter == lower_copy(value);
-}
-
-// True for an absolute drive path below the root ("C:\x" or deeper), also once "." and
-// ".." are resolved, so that "C:\a\.." cannot stand for "C:\".
-bool is_below_drive_root(const std::wstring& path) {
-  if (path.size() <= 3 || path[1] != L':' || path[2] != L'\\') return false;
-  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (needed == 0) return false;
-  std::vector<wchar_t> buffer(needed + 1);
-  const DWORD length = GetFullPathNameW(path.c_str(), needed + 1, buffer.data(), nullptr);
-  if (length == 0 || length > needed) return false;
-  std::wstring full(buffer.data(), length);
-  while (!full.empty() && (full.back() == L'\\' || full.back() == L'/')) full.pop_back();
-  return full.size() > 3 && full[1] == L':' && full[2] == L'\\' && towlower(full[0]) == towlower(path[0]);
 }
 
 bool is_read_only(const std::wstring& path) {
@@ -158,9 +145,21 @@ bool duplicate_file(const std::wstring& from, const std::wstring& to) {
   return true;
 }
 
+bool is_path_below_drive_root(const std::wstring& path) {
+  if (path.size() <= 3 || path[1] != L':' || path[2] != L'\\') return false;
+  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return false;
+  std::vector<wchar_t> buffer(needed + 1);
+  const DWORD length = GetFullPathNameW(path.c_str(), needed + 1, buffer.data(), nullptr);
+  if (length == 0 || length > needed) return false;
+  std::wstring full(buffer.data(), length);
+  while (!full.empty() && (full.back() == L'\\' || full.back() == L'/')) full.pop_back();
+  return full.size() > 3 && full[1] == L':' && full[2] == L'\\' && towlower(full[0]) == towlower(path[0]);
+}
+
 bool filesys_remove_directory(const std::wstring& path, bool remove_self, bool remove_subfolders,
                               bool clear_read_only) {
-  if (!is_below_drive_root(path) || path_kind(path) != 0) {
+  if (!is_path_below_drive_root(path) || path_kind(path) != 0) {
     set_invalid_argument_error(L"filesys_remove_directory");
     return false;
   }
