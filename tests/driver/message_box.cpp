@@ -117,7 +117,7 @@ Box_icon identify_icon(HWND icon_static) {
     BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
   });
   Box_icon best = Box_icon::unknown;
-  double best_match = 0.9;
+  double best_match = 0.97;  // information and question share about 84%
   for (const auto& standard : standard_icons) {
     const double share = match(LoadIconW(nullptr, standard.resource), shown, width, height);
     if (share > best_match) {
