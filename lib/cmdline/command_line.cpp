@@ -113,6 +113,9 @@ bool parse_command_line(const std::wstring& text, std::vector<Ccommand_arg>& arg
   }
 }
 
-std::wstring escape_argument_value(const std::wstring& value) { return replace_all_copy(value, L"\\", L"\\\\"); }
+std::wstring escape_argument_value(const std::wstring& value) {
+  // Paths never hold '"', but any other value may: unescaped it would end the quotes early.
+  return replace_all_copy(replace_all_copy(value, L"\\", L"\\\\"), L"\"", L"\\\"");
+}
 
 }  // namespace ZOR

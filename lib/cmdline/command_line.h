@@ -18,7 +18,8 @@ struct Ccommand_arg {
 // commands completed before it.
 bool parse_command_line(const std::wstring& text, std::vector<Ccommand_arg>& args, std::wstring& error);
 
-// Returns value with every '\' doubled, ready to be written between quotes after "/x=".
+// Returns value with every '\' doubled and a '\' before every '"', ready to be written
+// between quotes after "/x=": the parser then gives back value exactly.
 std::wstring escape_argument_value(const std::wstring& value);
 
 }  // namespace ZOR

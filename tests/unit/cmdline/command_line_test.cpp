@@ -96,7 +96,7 @@ TEST(CommandLine, RejectedCommandLinesNameTheCommand) {
 
 TEST(CommandLine, EscapedValuesRoundTripThroughTheParser) {
   const wchar_t* values[] = {L"D:\\Game\\", L"C:\\", L"\\\\server\\share\\x", L"plain", L"",
-                             L"C:\\ゲーム\\表示\\"};
+                             L"C:\\ゲーム\\表示\\", L"say \"hi\"", L"\\\"", L"\"\\"};
   for (const wchar_t* value : values) {
     SCOPED_TRACE(testing::Message() << "value: " << testing::PrintToString(std::wstring(value)));
     std::wstring escaped = ZOR::escape_argument_value(value);
@@ -108,6 +108,7 @@ TEST(CommandLine, EscapedValuesRoundTripThroughTheParser) {
     EXPECT_EQ(args[1].values[0], value);
   }
   EXPECT_EQ(ZOR::escape_argument_value(L"D:\\Game\\"), L"D:\\\\Game\\\\");
+  EXPECT_EQ(ZOR::escape_argument_value(L"a\"b"), L"a\\\"b");
 }
 
 }  // namespace
