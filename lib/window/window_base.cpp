@@ -129,6 +129,12 @@ void C_window_base::detach() {
     prev_proc = nullptr;
   }
   RemovePropW(hwnd, this_property);
+  // The parent's list of children must not keep a pointer to an object that may go away.
+  auto* parent = static_cast<C_window_base*>(GetPropW(GetAncestor(hwnd, GA_PARENT), this_property));
+  if (parent != nullptr) {
+    auto& siblings = parent->children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+  }
   // A window unbound while it still exists is no longer served by the pump either.
   erase_handle(application.window_list, hwnd);
   erase_handle(snap_list, hwnd);

@@ -39,8 +39,9 @@ class C_window_base {
   // is_dialog, and the static procedure installed (the replaced one kept in prev_proc).
   // A null hwnd does nothing. Returns true.
   bool attach(HWND window);
-  // Puts prev_proc back, removes the property, clears main_window when it is this window
-  // and forgets the handle. Does nothing when unbound.
+  // Puts prev_proc back, removes the property, leaves the bound parent's children, the
+  // window and snap lists, clears main_window when it is this window and forgets the
+  // handle. Does nothing when unbound.
   void detach();
   // The end of every handler chain: prev_proc when one was replaced, otherwise 0 for a
   // dialog and DefWindowProcW for other windows; 0 when unbound.
