@@ -10,12 +10,32 @@
 
 namespace ZOR {
 
+namespace {
+
+// True for the keys that the box keeps but the system's edit control would hand on to the
+// dialog once it knows it sits in one: Enter (unless a multi-line box takes it as a line
+// break, ES_WANTRETURN) goes to the default button, Escape in a multi-line box closes the
+// dialog. WM_KEYDOWN and WM_CHAR carry the same value for both keys.
+bool key_kept_from_dialog(HWND edit, WPARAM key) {
+  if (key == VK_ESCAPE) return true;
+  if (key != VK_RETURN) return false;
+  const auto style = GetWindowLongPtrW(edit, GWL_STYLE);
+  return (style & ES_MULTILINE) == 0 || (style & ES_WANTRETURN) == 0;
+}
+
+}  // namespace
+
 Cc_edit::Cc_edit() : C_control(L"Edit") {}
 
 LRESULT Cc_edit::window_proc(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_GETDLGCODE:
       return on_get_dlg_code(wparam, lparam);
+    case WM_KEYDOWN:
+    case WM_CHAR:
+      // Swallowed: the key stays in the box and presses nothing.
+      if (key_kept_from_dialog(hwnd, wparam)) return 0;
+      break;
     case WM_DROPFILES:
       on_drop_files(reinterpret_cast<HDROP>(wparam));
       break;

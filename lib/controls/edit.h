@@ -12,8 +12,9 @@ namespace ZOR {
 class Cc_edit : public C_control {
  public:
   Cc_edit();
-  // Enter, Escape, Up and Down stay in the box; a dropped file (a shortcut resolved to its
-  // target) becomes the box's text. Everything goes on to the default handling.
+  // Enter, Escape, Up and Down stay in the box (Enter and Escape press nothing unless a
+  // multi-line ES_WANTRETURN box breaks the line); a dropped file (a shortcut resolved to
+  // its target) becomes the box's text. Everything else goes on to the default handling.
   LRESULT window_proc(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   // The box's whole text with every "\r\n" turned into "\n"; empty when unbound.

@@ -1,0 +1,20 @@
+// Resource ids of the control tests' dialog template.
+#ifndef ZOR_TESTS_UNIT_CONTROLS_TEST_RESOURCE_H
+#define ZOR_TESTS_UNIT_CONTROLS_TEST_RESOURCE_H
+
+#define IDD_CONTROLS 100
+
+#define IDC_MULTI_EDIT 1001
+#define IDC_EDIT 1002
+#define IDC_PLAIN_EDIT 1003
+#define IDC_THREE_STATE 1004
+#define IDC_RADIO_FIRST 1005
+#define IDC_RADIO_SECOND 1006
+#define IDC_PROGRESS 1007
+#define IDC_COMBO 1008
+#define IDC_SPIN 1009
+#define IDC_LABEL 1010
+#define IDC_SPIN_BUDDY 1011
+#define IDC_MISSING 1999
+
+#endif
