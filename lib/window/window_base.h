@@ -25,8 +25,6 @@ class C_window_base {
   C_window_base() = default;
   C_window_base(const C_window_base&) = delete;
   C_window_base& operator=(const C_window_base&) = delete;
-  // Destroys the icons and unbinds a window that still exists; never destroys the window.
-  virtual ~C_window_base();
 
   // First virtual operation: bookkeeping before the handler proper. The base records the
   // creation rectangles and registers the window in window_list at WM_CREATE.
@@ -97,6 +95,10 @@ class C_window_base {
   HICON window_icon_small = nullptr;
 
  protected:
+  // Destroys the icons and unbinds a window that still exists; never destroys the window.
+  // Not virtual, so that the class has exactly its two virtual operations; objects are
+  // members or locals of their concrete class and are never deleted through this base.
+  ~C_window_base();
   // Takes the creation rectangles and appends hwnd to window_list (once).
   void register_created_window();
 
