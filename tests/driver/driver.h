@@ -2,6 +2,7 @@
 #ifndef ZOR_TESTS_DRIVER_DRIVER_H
 #define ZOR_TESTS_DRIVER_DRIVER_H
 
+#include "tests/driver/folder_browser.h"
 #include "tests/driver/message_box.h"
 #include "tests/driver/process.h"
 #include "tests/driver/test_places.h"

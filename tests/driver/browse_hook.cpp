@@ -1,0 +1,63 @@
+// zor_browse_hook.dll: the global CBT hook that steers the folder browser of a program under
+// test. The test process installs it (folder_browser.h); the platform then loads this DLL
+// into every process of the prefix that creates windows. In a process for which the test
+// left a request (a file mapping named after that process), the first folder browser that
+// is activated gets the requested folder selected, exactly as the program's own browse
+// callback would select it: BFFM_SETSELECTIONW takes a pointer, so it must be sent from
+// inside the browsing process.
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <string>
+
+#include "tests/driver/browse_request.h"
+
+namespace {
+
+HINSTANCE module_instance = nullptr;
+
+// True for the browser: a dialog ("#32770") holding a tree view.
+bool is_folder_browser(HWND window) {
+  wchar_t class_name[16] = {};
+  if (GetClassNameW(window, class_name, 16) == 0 || std::wstring(class_name) != L"#32770") return false;
+  return FindWindowExW(window, nullptr, L"SysTreeView32", nullptr) != nullptr;
+}
+
+// Applies this process's pending request, if any, to the browser.
+void apply_request(HWND browser) {
+  HANDLE mapping = OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE, FALSE,
+                                    driver::browse_request_name(GetCurrentProcessId()).c_str());
+  if (mapping == nullptr) return;
+  auto* request = static_cast<driver::Cbrowse_request*>(
+      MapViewOfFile(mapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, sizeof(driver::Cbrowse_request)));
+  if (request != nullptr) {
+    if (request->pending != 0) {
+      SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(request->path));
+      InterlockedExchange(&request->pending, 0);
+      InterlockedExchange(&request->applied, 1);
+    }
+    UnmapViewOfFile(request);
+  }
+  CloseHandle(mapping);
+}
+
+LRESULT CALLBACK cbt_hook(int code, WPARAM wparam, LPARAM lparam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND window = reinterpret_cast<HWND>(wparam);
+    if (is_folder_browser(window)) apply_request(window);
+  }
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+}  // namespace
+
+// Installs the hook for every thread of the prefix's desktop; the caller unhooks it.
+extern "C" __declspec(dllexport) HHOOK zor_install_browse_hook() {
+  return SetWindowsHookExW(WH_CBT, cbt_hook, module_instance, 0);
+}
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) module_instance = instance;
+  return TRUE;
+}
