@@ -2,9 +2,6 @@
 #ifndef SETUP_RESOURCE_H
 #define SETUP_RESOURCE_H
 
-// Program icon.
-#define IDI_SETUP 1
-
 // Dialog templates.
 #define IDD_SETUP 101                // setup dialog with the choice of method
 #define IDD_SETUP_PROGRESS 102       // setup progress dialog

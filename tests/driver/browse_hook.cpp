@@ -24,28 +24,53 @@ bool is_folder_browser(HWND window) {
   return FindWindowExW(window, nullptr, L"SysTreeView32", nullptr) != nullptr;
 }
 
-// Applies this process's pending request, if any, to the browser.
-void apply_request(HWND browser) {
-  HANDLE mapping = OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE, FALSE,
-                                    driver::browse_request_name(GetCurrentProcessId()).c_str());
-  if (mapping == nullptr) return;
+// The pending request of this process, mapped; null when there is none. The caller unmaps.
+driver::Cbrowse_request* open_request(HANDLE& mapping) {
+  mapping = OpenFileMappingW(FILE_MAP_READ | FILE_MAP_WRITE, FALSE,
+                             driver::browse_request_name(GetCurrentProcessId()).c_str());
+  if (mapping == nullptr) return nullptr;
   auto* request = static_cast<driver::Cbrowse_request*>(
       MapViewOfFile(mapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, sizeof(driver::Cbrowse_request)));
-  if (request != nullptr) {
-    if (request->pending != 0) {
-      SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(request->path));
+  if (request == nullptr) CloseHandle(mapping);
+  return request;
+}
+
+const UINT_PTR apply_timer_id = 0x5A0B;
+// The browser fills its tree and follows the program's own first selection partly after it
+// has appeared; the requested selection is set again on this many ticks of 50 ms, so that
+// it is the last one, before the test is told.
+const int apply_ticks = 8;
+int ticks_applied = 0;
+
+void CALLBACK apply_timer(HWND window, UINT, UINT_PTR id, DWORD) {
+  if (!IsWindowVisible(window)) return;
+  HANDLE mapping = nullptr;
+  driver::Cbrowse_request* request = open_request(mapping);
+  if (request == nullptr || request->pending == 0) {
+    KillTimer(window, id);
+  } else {
+    SendMessageW(window, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(request->path));
+    if (++ticks_applied >= apply_ticks) {
+      KillTimer(window, id);
       InterlockedExchange(&request->pending, 0);
       InterlockedExchange(&request->applied, 1);
     }
-    UnmapViewOfFile(request);
   }
-  CloseHandle(mapping);
+  if (request != nullptr) {
+    UnmapViewOfFile(request);
+    CloseHandle(mapping);
+  }
 }
 
+// The browser is activated while it is still being set up; the selection is set from a
+// timer, which runs from its message loop, once it shows.
 LRESULT CALLBACK cbt_hook(int code, WPARAM wparam, LPARAM lparam) {
   if (code == HCBT_ACTIVATE) {
     HWND window = reinterpret_cast<HWND>(wparam);
-    if (is_folder_browser(window)) apply_request(window);
+    if (is_folder_browser(window)) {
+      ticks_applied = 0;
+      SetTimer(window, apply_timer_id, 50, apply_timer);
+    }
   }
   return CallNextHookEx(nullptr, code, wparam, lparam);
 }

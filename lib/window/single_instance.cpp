@@ -1,0 +1,25 @@
+// The single-instance guard: CreateMutexW with initial ownership, closed with its owner.
+#include "lib/window/single_instance.h"
+
+#include "lib/error/error.h"
+
+namespace ZOR {
+
+const wchar_t single_instance_failed_message[] = L"ミューテックスの作成に失敗しました。";
+
+Csingle_instance::Csingle_instance(const std::wstring& mutex_name) {
+  mutex_ = CreateMutexW(nullptr, TRUE, mutex_name.c_str());
+  if (mutex_ == nullptr) {
+    set_win32_error(L"CreateMutex");
+    state_ = State::failed;
+    return;
+  }
+  // Read before any other call can change the last-error value.
+  state_ = GetLastError() == ERROR_ALREADY_EXISTS ? State::already_running : State::owner;
+}
+
+Csingle_instance::~Csingle_instance() {
+  if (mutex_ != nullptr) CloseHandle(mutex_);
+}
+
+}  // namespace ZOR

@@ -1,0 +1,194 @@
+// Setup's entry and start-up: checks the disc, reads Setup.ini, opens the dialog of the mode.
+#include <windows.h>
+
+#include <vector>
+
+#include "lib/cmdline/command_line.h"
+#include "lib/error/error.h"
+#include "lib/file/file.h"
+#include "lib/file/special_folders.h"
+#include "lib/registry/registry_key.h"
+#include "lib/setting/setting_file.h"
+#include "lib/setting/setup_ini.h"
+#include "lib/window/application.h"
+#include "lib/window/icon_file.h"
+#include "lib/window/single_instance.h"
+#include "setup/install_target.h"
+#include "setup/resource.h"
+#include "setup/setup_environment.h"
+#include "setup/setup_windows.h"
+
+Csetup_windows setup_windows;
+
+namespace {
+
+const wchar_t program_caption[] = L"Setup.exe";
+
+// A start-up failure before the game title is known: caption "Setup.exe", warning icon.
+void startup_warning(const std::wstring& text) { ZOR::message_box(text, program_caption, MB_ICONWARNING); }
+
+// Takes /mode and /dir from the command line; only the first value of an option counts,
+// an option without value is ignored, a later option wins. False after the parser's message.
+bool read_command_line() {
+  std::vector<ZOR::Ccommand_arg> args;
+  std::wstring error;
+  if (!ZOR::parse_command_line(ZOR::application.command_line, args, error)) {
+    ZOR::message_box(L"コマンドラインの解析に失敗しました。\n" + error, program_caption, MB_OK);
+    return false;
+  }
+  for (const ZOR::Ccommand_arg& arg : args) {
+    if (arg.values.empty()) continue;
+    if (arg.name == L"mode") setup_environment.mode = arg.values.front();
+    if (arg.name == L"dir") setup_environment.setup_data_dir = arg.values.front();
+  }
+  return true;
+}
+
+// The disc layout: the setup data folder and GameData are folders, Setup.ini and Setup.ico files.
+bool check_disc_layout() {
+  const Csetup_environment& env = setup_environment;
+  const struct {
+    std::wstring path;
+    int kind;
+    const wchar_t* message;
+  } checks[] = {
+      {env.setup_data_dir, 0, L"SetupData フォルダが見つかりませんでした。"},
+      {env.game_data_dir, 0, L"GameData フォルダが見つかりませんでした。"},
+      {env.setup_data_dir + L"\\Setup.ini", 1, L"Setup.ini が見つかりませんでした。"},
+      {env.setup_data_dir + L"\\Setup.ico", 1, L"Setup.ico が見つかりません。"},
+  };
+  for (const auto& check : checks) {
+    if (ZOR::path_kind(check.path) != check.kind) {
+      startup_warning(check.message);
+      return false;
+    }
+  }
+  return true;
+}
+
+// Loads, cleans and checks Setup.ini into the record. False after the first problem's message.
+bool read_setup_ini() {
+  Csetup_environment& env = setup_environment;
+  std::vector<std::wstring> lines;
+  if (!ZOR::load_text_lines(env.setup_data_dir + L"\\" + L"Setup.ini", lines)) {
+    startup_warning(L"Setup.ini が開けませんでした。");
+    return false;
+  }
+  ZOR::Csetup_ini ini;
+  ZOR::Cini_problem problem;
+  bool read = ZOR::read_setup_ini_lines(lines, ini, problem);
+  env.game_title = ini.game_title;
+  env.reg_path = ini.reg_path;
+  env.disc_count = ini.disc_count;
+  env.disc_names = ini.disc_names;
+  env.setup_size = ini.setup_size;
+  env.min_setup_use = ini.min_setup_use;
+  env.setup_files = ini.setup_files;
+  if (!read) ZOR::message_box(problem.message, problem.caption, MB_ICONWARNING);
+  return read;
+}
+
+// The installation that uninstall mode removes: setup_dir as the earlier install recorded it.
+// Only a drive path counts: an empty or relative value would make the removal work below
+// the program's own folder.
+bool read_installation() {
+  Csetup_environment& env = setup_environment;
+  std::wstring setup_dir;
+  if (!ZOR::query_string_value(HKEY_LOCAL_MACHINE, env.reg_key_path, L"setup_dir", setup_dir) ||
+      setup_dir.size() < 3 || setup_dir[1] != L':' || setup_dir[2] != L'\\') {
+    warn(L"セットアップ情報が見つかりませんでした。");
+    return false;
+  }
+  env.target_base_dir = setup_dir;
+  env.install_dir = join_path(env.target_base_dir, env.reg_path);
+  return true;
+}
+
+// Opens the dialog of the mode; false for a mode that has none.
+bool open_mode_dialog() {
+  const Csetup_environment& env = setup_environment;
+  if (env.mode == L"setup") {
+    int template_id = env.min_setup_use ? IDD_SETUP : IDD_SETUP_FULL_ONLY;
+    return setup_windows.setup.create(template_id, L"lumora_setup");
+  }
+  if (env.mode == L"uninstall") return setup_windows.uninstall.create(IDD_UNINSTALL, L"lumora_uninstall");
+  return false;
+}
+
+// Start-up up to the mode's dialog, with the waiting window on screen from the disc checks
+// on. False when start-up ended with a message (or silently, for an unknown mode).
+bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
+  Csetup_environment& env = setup_environment;
+  if (env.setup_data_dir.empty()) {
+    startup_warning(L"モジュールの起動場所が指定されていません。");
+    return false;
+  }
+  // An unknown mode would open no window and leave nothing to end the program.
+  if (env.mode != L"setup" && env.mode != L"uninstall") {
+    startup_warning(L"プログラムの起動モードが指定されていません。");
+    return false;
+  }
+  C_setup_ready_dialog& waiting = setup_windows.ready;
+  if (waiting.create(IDD_SETUP_READY, L"lumora_setup_ready", false, false, ZOR::application.main_window)) {
+    waiting.status.set_text_lines(L"セットアッププログラムを準備しています…。");
+  }
+  env.game_data_dir = env.setup_data_dir + L"\\GameData";
+  if (!check_disc_layout() || !read_setup_ini()) return false;
+  if (env.mode == L"setup" && env.disc_count == 1 && !measure_install_sizes()) return false;
+
+  ZOR::Icon_file_problem icon_problem =
+      ZOR::load_icon_file(env.setup_data_dir + L"\\Setup.ico", icon_large, icon_small);
+  if (icon_problem != ZOR::Icon_file_problem::none) {
+    warn(ZOR::icon_file_message(icon_problem));
+    return false;
+  }
+  env.icon_large = icon_large.handle();
+  env.icon_small = icon_small.handle();
+
+  env.reg_key_path = L"Software\\" + env.reg_path;
+  env.target_base_dir = ZOR::program_files_folder();
+  env.install_dir = join_path(env.target_base_dir, env.reg_path);
+  if (env.mode == L"uninstall" && !read_installation()) return false;
+  env.setup_method = L"full";
+  std::wstring documents;
+  if (!ZOR::get_documents_folder(documents)) {
+    warn(L"マイドキュメントのパスが取得できませんでした。\n" + ZOR::get_last_error_text());
+    return false;
+  }
+  waiting.destroy();
+  return open_mode_dialog();
+}
+
+// Setup's start-up, its dialogs' life and its end; every failure shows its message and returns.
+void setup_main() {
+  ZOR::Csingle_instance instance(L"LumoraSetup");
+  if (instance.state() == ZOR::Csingle_instance::State::failed) {
+    startup_warning(ZOR::single_instance_failed_message);
+    return;
+  }
+  if (instance.state() == ZOR::Csingle_instance::State::already_running) return;
+
+  Csetup_environment& env = setup_environment;
+  env.disc_count = 1;
+  env.min_setup_use = true;
+  env.setup_size = 0;
+  env.min_setup_size = 0;
+  if (!read_command_line()) return;
+
+  // Destroyed when setup_main returns, small icon first, after every window that used them.
+  ZOR::Cicon icon_large;
+  ZOR::Cicon icon_small;
+  bool opened = prepare(icon_large, icon_small);
+  if (opened) ZOR::run_main_loop();
+  setup_windows.ready.destroy();
+  icon_small.reset();
+  icon_large.reset();
+  env.icon_small = nullptr;
+  env.icon_large = nullptr;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int) {
+  return ZOR::run_program(instance, command_line, setup_main);
+}

@@ -1,0 +1,116 @@
+// The uninstall: question, removal of files, folders and registry key, and the result check.
+#include "setup/uninstall.h"
+
+#include "lib/error/error.h"
+#include "lib/file/file.h"
+#include "lib/registry/registry_key.h"
+#include "lib/window/application.h"
+#include "setup/resource.h"
+#include "setup/setup_environment.h"
+#include "setup/setup_windows.h"
+
+namespace {
+
+// Sets the uninstall progress dialog's text (nothing when the user closed it).
+void show_status(const std::wstring& text) { setup_windows.uninstall_progress.status.set_text_lines(text); }
+
+// Deletes one file, clearing its read-only attribute first; failures are ignored.
+void delete_file_forced(const std::wstring& full_path) {
+  ZOR::set_read_only(full_path, false);
+  ZOR::delete_file(full_path);
+}
+
+// True for "X:\name...": a folder below a drive root, the only kind removed on the way up.
+bool is_removable_folder(const std::wstring& dir) {
+  return dir.size() > 3 && dir[1] == L':' && dir[2] == L'\\' && dir.back() != L'\\';
+}
+
+}  // namespace
+
+void start_uninstall() {
+  Csetup_environment& env = setup_environment;
+  C_uninstall_dialog& dialog = setup_windows.uninstall;
+  env.abort_requested = false;
+  if (ZOR::message_box(env.game_title + L"をアンインストールします。よろしいですか？", env.game_title,
+                       MB_YESNO | MB_ICONINFORMATION) != IDYES) {
+    return;
+  }
+  dialog.set_enable(false);
+  C_uninstall_progress_dialog& progress = setup_windows.uninstall_progress;
+  if (progress.create(IDD_UNINSTALL_PROGRESS, L"lumora_uninstall_progress")) progress.set_show(true);
+  remove_installation();
+  progress.close();
+
+  std::wstring setup_dir;
+  if (ZOR::query_string_value(HKEY_LOCAL_MACHINE, env.reg_key_path, L"setup_dir", setup_dir)) {
+    warn(L"レジストリ情報が削除できませんでした。アンインストールを中止します。\n\n" + std::wstring(admin_hint));
+    env.abort_requested = true;
+  }
+  if (env.abort_requested) {
+    warn(L"アンインストールを中止しました。");
+  } else {
+    ZOR::message_box(L"アンインストールが完了しました。", env.game_title, MB_ICONINFORMATION);
+  }
+  dialog.close();
+}
+
+void remove_installation() {
+  const Csetup_environment& env = setup_environment;
+  show_status(L"ファイルを削除しています…。");
+  for (const ZOR::Csetup_file_entry& entry : env.setup_files) {
+    switch (ZOR::path_kind(env.install_dir + L"\\" + entry.path)) {
+      case 1:
+        delete_entry_file(env.install_dir, entry.path);
+        break;
+      case 0:
+        delete_folder(env.install_dir, entry.path);
+        break;
+      default:
+        break;
+    }
+  }
+  delete_file_forced(env.install_dir + L"\\reg.ini");
+  remove_empty_folders();
+  remove_registry_key();
+}
+
+void delete_entry_file(const std::wstring& folder, const std::wstring& path) {
+  ZOR::pump_messages();
+  delete_file_forced(folder + L"\\" + path);
+}
+
+void delete_folder(const std::wstring& folder, const std::wstring& path) {
+  std::wstring dir = folder + L"\\" + path;
+  ZOR::Cfile_list list;
+  list.list(dir, L"*", L"*", false, true, true);
+  for (const ZOR::Cfile_entry& entry : list.entries) {
+    if (entry.is_folder) {
+      delete_folder(folder, path + L"\\" + entry.path);
+    } else {
+      delete_entry_file(dir, entry.path);
+    }
+  }
+  ZOR::set_read_only(dir, false);
+  ZOR::remove_directory(dir);
+}
+
+void remove_empty_folders() {
+  const Csetup_environment& env = setup_environment;
+  std::wstring relative = env.reg_path;
+  while (!relative.empty()) {
+    std::wstring dir = join_path(env.target_base_dir, relative);
+    if (!is_removable_folder(dir)) return;
+    ZOR::Cfile_list list;
+    if (list.list(dir, L"*", L"*", false, true, true)) return;
+    if (!ZOR::set_read_only(dir, false) || !ZOR::remove_directory(dir)) return;
+    std::size_t last_separator = relative.rfind(L'\\');
+    if (last_separator == std::wstring::npos) return;
+    relative.erase(last_separator);
+  }
+}
+
+void remove_registry_key() {
+  show_status(L"レジストリを削除中…");
+  ZOR::pump_messages();
+  ZOR::delete_key(HKEY_LOCAL_MACHINE, L"Software\\" + setup_environment.reg_path);
+}

@@ -1,0 +1,244 @@
+// Setup end-to-end tests: sample discs, registry and file checks, and the common dialog steps.
+#include "tests/e2e/setup/setup_support.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "lib/cmdline/command_line.h"
+#include "lib/text/codepage.h"
+
+namespace setup_test {
+
+const wchar_t disc1_title[] = L"星降る夜の物語";
+const wchar_t disc2_title[] = L"星降る夜の物語 完全版";
+const wchar_t admin_hint[] =
+    L"・管理者権限で実行していますか？\n　※制限ユーザではセットアップを実行することはできません。\n";
+
+namespace {
+
+// Copies the tree below from into to, leaving out the ".empty" markers.
+void copy_tree(const std::wstring& from, const std::wstring& to) {
+  CreateDirectoryW(to.c_str(), nullptr);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE) << "cannot list " << testing::PrintToString(from);
+  do {
+    std::wstring name = found.cFileName;
+    if (name == L"." || name == L".." || name == L".empty") continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      copy_tree(from + L"\\" + name, to + L"\\" + name);
+    } else {
+      EXPECT_TRUE(CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE))
+          << testing::PrintToString(name);
+      // The repository's files may be read-only for the test user; the copies are the test's.
+      SetFileAttributesW((to + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
+void collect_tree(const std::wstring& base, const std::wstring& relative, std::set<std::wstring>& tree) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((base + L"\\" + relative + L"*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      tree.insert(relative + name + L"\\");
+      collect_tree(base, relative + name + L"\\", tree);
+    } else {
+      tree.insert(relative + name);
+    }
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
+}  // namespace
+
+std::string read_bytes(const std::wstring& path) {
+  std::ifstream file(path.c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+bool write_bytes(const std::wstring& path, const std::string& bytes) {
+  std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return file.good();
+}
+
+std::set<std::wstring> tree_of(const std::wstring& folder) {
+  std::set<std::wstring> tree;
+  collect_tree(folder, L"", tree);
+  return tree;
+}
+
+bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+Csample_disc::Csample_disc(const std::wstring& name) {
+  copy_tree(driver::source_path(L"tests\\data\\" + name + L"\\SetupData"), dir());
+  CreateDirectoryW(scratch().c_str(), nullptr);
+  reg_path_ = key_.path().substr(std::wstring(L"Software\\").size());
+  set_ini_line(L"#REG_PATH", L"#REG_PATH = \"" + ZOR::escape_argument_value(reg_path_) + L"\"");
+}
+
+std::wstring Csample_disc::arguments(const std::wstring& mode) const {
+  return L"/mode=\"" + mode + L"\" /dir=\"" + ZOR::escape_argument_value(dir()) + L"\"";
+}
+
+std::vector<std::wstring> Csample_disc::ini_lines() const {
+  std::wstring text = ZOR::from_multibyte(read_bytes(dir() + L"\\Setup.ini"));
+  std::vector<std::wstring> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find(L'\n', start)) != std::wstring::npos; start = end + 1) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
+void Csample_disc::write_ini(const std::vector<std::wstring>& lines) const {
+  std::wstring text;
+  for (std::size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? L"" : L"\n") + lines[i];
+  EXPECT_TRUE(write_bytes(dir() + L"\\Setup.ini", ZOR::to_multibyte(text)));
+}
+
+void Csample_disc::set_ini_line(const std::wstring& key, const std::wstring& line) const {
+  std::vector<std::wstring> lines = ini_lines();
+  bool replaced = false;
+  for (std::wstring& existing : lines) {
+    if (existing.compare(0, key.size(), key) == 0) {
+      existing = line;
+      replaced = true;
+    }
+  }
+  if (!replaced) lines.push_back(line);
+  write_ini(lines);
+}
+
+void Csample_disc::add_ini_line(const std::wstring& line) const {
+  std::vector<std::wstring> lines = ini_lines();
+  lines.push_back(line);
+  write_ini(lines);
+}
+
+void Csample_disc::remove_ini_lines(const std::wstring& key) const {
+  std::vector<std::wstring> kept;
+  for (const std::wstring& line : ini_lines()) {
+    if (line.compare(0, key.size(), key) != 0) kept.push_back(line);
+  }
+  write_ini(kept);
+}
+
+Cstored_value stored_value(const std::wstring& key_path, const std::wstring& name) {
+  Cstored_value value;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key_path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return value;
+  wchar_t buffer[2048] = {};
+  DWORD size = sizeof(buffer) - sizeof(wchar_t);
+  if (RegQueryValueExW(key, name.c_str(), nullptr, &value.type, reinterpret_cast<BYTE*>(buffer), &size) ==
+      ERROR_SUCCESS) {
+    value.found = true;
+    value.size = size;
+    value.text.assign(buffer, size / sizeof(wchar_t));
+    if (!value.text.empty() && value.text.back() == L'\0') value.text.pop_back();
+  }
+  RegCloseKey(key);
+  return value;
+}
+
+bool key_exists(const std::wstring& key_path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key_path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+bool make_sized_file(const std::wstring& path, std::int64_t size) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER end;
+  end.QuadPart = size;
+  bool sized = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  CloseHandle(file);
+  return sized;
+}
+
+bool Csetup::start(const std::wstring& arguments) {
+  return process.start(driver::program_path(L"Setup.exe"), arguments);
+}
+
+HWND Csetup::wait_dialog(const std::wstring& title, int item_id, DWORD timeout_ms) {
+  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
+  do {
+    for (HWND window : driver::top_level_windows(id())) {
+      if (driver::is_visible(window) && driver::text_of(window) == title && driver::item(window, item_id) &&
+          !driver::is_message_box(window)) {
+        return window;
+      }
+    }
+    Sleep(20);
+  } while (GetTickCount64() < deadline);
+  ADD_FAILURE() << "no dialog " << testing::PrintToString(title) << " with item " << item_id << "; windows:\n"
+                << testing::PrintToString(driver::describe_windows(id()));
+  return nullptr;
+}
+
+bool Csetup::expect_box(const std::wstring& caption, const std::wstring& text, driver::Box_icon icon, int answer) {
+  driver::Cmessage_box box = driver::wait_message_box(id());
+  if (!box.window) return false;
+  EXPECT_EQ(box.caption, caption);
+  EXPECT_EQ(box.text, text);
+  EXPECT_STREQ(driver::icon_name(box.icon), driver::icon_name(icon));
+  return driver::answer_message_box(box, answer);
+}
+
+void Csetup::expect_exit() {
+  DWORD exit_code = 1;
+  ASSERT_TRUE(process.wait_exit(&exit_code));
+  EXPECT_EQ(exit_code, 0u);
+}
+
+bool choose_destination(driver::Cfolder_browser_hook& hook, Csetup& setup, HWND dialog, const std::wstring& folder,
+                        const std::wstring& expected_destination) {
+  if (!folder.empty() && !hook.request_selection(setup.id(), folder)) return false;
+  if (!driver::click(dialog, change_button)) return false;
+  HWND browser = driver::wait_window(setup.id(), L"セットアップ先の選択", L"#32770");
+  if (!browser) return false;
+  if (!folder.empty() && !hook.wait_applied()) return false;
+  if (!driver::click(browser, folder.empty() ? IDCANCEL : IDOK) || !driver::wait_window_gone(browser)) return false;
+  // The browser is gone before Setup has taken its answer; a click sent meanwhile could
+  // be handled before the destination changes, which no user could do.
+  WaitForInputIdle(setup.process.handle(), driver::default_timeout_ms);
+  if (expected_destination.empty()) return true;
+  const ULONGLONG deadline = GetTickCount64() + driver::default_timeout_ms;
+  while (driver::item_text(dialog, destination_box) != expected_destination) {
+    if (GetTickCount64() > deadline) {
+      ADD_FAILURE() << "the destination box did not change to " << testing::PrintToString(expected_destination);
+      return false;
+    }
+    Sleep(20);
+  }
+  return true;
+}
+
+void install_to_completion(Csetup& setup, HWND dialog, const std::wstring& title) {
+  ASSERT_TRUE(driver::click(dialog, start_button));
+  ASSERT_TRUE(setup.expect_box(title, L"セットアップを開始します。よろしいですか？", driver::Box_icon::information, IDYES));
+  ASSERT_TRUE(setup.expect_box(title, L"セットアップが完了しました。", driver::Box_icon::information, IDOK));
+  setup.expect_exit();
+}
+
+void install(const Csample_disc& disc, const std::wstring& title, const std::wstring& base) {
+  driver::Cfolder_browser_hook hook;
+  Csetup setup;
+  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
+  HWND dialog = setup.wait_dialog(title, start_button);
+  ASSERT_TRUE(dialog);
+  ASSERT_TRUE(choose_destination(hook, setup, dialog, base, base + L"\\" + disc.reg_path()));
+  install_to_completion(setup, dialog, title);
+}
+
+}  // namespace setup_test

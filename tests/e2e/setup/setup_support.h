@@ -1,0 +1,115 @@
+// Setup end-to-end tests: a sample disc of the test's own, Setup started on it, and checks.
+#ifndef TESTS_E2E_SETUP_SETUP_SUPPORT_H
+#define TESTS_E2E_SETUP_SETUP_SUPPORT_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/driver/driver.h"
+
+namespace setup_test {
+
+// The sample disc's title (tests\data\disc1) and of the two-disc variant (disc2).
+extern const wchar_t disc1_title[];
+extern const wchar_t disc2_title[];
+extern const wchar_t admin_hint[];
+
+// Whole file as bytes; empty when it cannot be read.
+std::string read_bytes(const std::wstring& path);
+// Replaces the file with bytes; false when it cannot be written.
+bool write_bytes(const std::wstring& path, const std::string& bytes);
+// Every file and folder below folder, relative, folders with a final '\'.
+std::set<std::wstring> tree_of(const std::wstring& folder);
+bool exists(const std::wstring& path);
+
+// A copy of a sample disc's setup data folder in a temporary folder of the test, with a
+// registry path of its own ("ZorTest\<unique>") written into its Setup.ini. The marker
+// files ".empty" of the repository are left out, so their folders are really empty.
+class Csample_disc {
+ public:
+  explicit Csample_disc(const std::wstring& name = L"disc1");
+
+  // The setup data folder (holds Setup.ini, Setup.ico, GameData).
+  std::wstring dir() const { return temp_ / L"SetupData"; }
+  std::wstring game_data() const { return dir() + L"\\GameData"; }
+  // A folder of the test beside the disc, for installs and other files.
+  std::wstring scratch() const { return temp_ / L"scratch"; }
+  const std::wstring& reg_path() const { return reg_path_; }
+  const std::wstring& reg_key() const { return key_.path(); }
+  // The /mode and /dir arguments of Setup for this disc.
+  std::wstring arguments(const std::wstring& mode) const;
+
+  // Setup.ini as wide lines (decoded from the ANSI code page) and written back.
+  std::vector<std::wstring> ini_lines() const;
+  void write_ini(const std::vector<std::wstring>& lines) const;
+  // Replaces every line that starts with key by line (appends line when none does).
+  void set_ini_line(const std::wstring& key, const std::wstring& line) const;
+  void add_ini_line(const std::wstring& line) const;
+  // Removes every line that starts with key.
+  void remove_ini_lines(const std::wstring& key) const;
+
+ private:
+  driver::Ctemp_folder temp_;
+  driver::Ctest_registry_key key_;
+  std::wstring reg_path_;
+};
+
+// A registry value as stored: type and raw bytes. found is false when it cannot be read.
+struct Cstored_value {
+  bool found = false;
+  DWORD type = 0;
+  std::wstring text;  // the bytes read as UTF-16, without a final NUL
+  DWORD size = 0;     // bytes stored
+};
+Cstored_value stored_value(const std::wstring& key_path, const std::wstring& name);
+bool key_exists(const std::wstring& key_path);
+
+// Creates a file of size bytes without writing them (its content reads as zeros).
+bool make_sized_file(const std::wstring& path, std::int64_t size);
+
+// Setup.exe under test.
+class Csetup {
+ public:
+  bool start(const std::wstring& arguments);
+  DWORD id() const { return process.id(); }
+
+  // Waits for the visible dialog of the process with this title that has item_id (a
+  // message box never has); null and a test failure on timeout.
+  HWND wait_dialog(const std::wstring& title, int item_id, DWORD timeout_ms = driver::default_timeout_ms);
+  // Waits for the next message box, checks caption, text and icon, answers it with
+  // answer. False when it did not come.
+  bool expect_box(const std::wstring& caption, const std::wstring& text, driver::Box_icon icon, int answer);
+  // Waits for the end of the program and checks its exit code 0.
+  void expect_exit();
+
+  driver::Cprocess process;
+};
+
+// Control ids of Setup's dialogs, as the tests address them.
+enum Setup_item {
+  destination_box = 1001, change_button = 1002, free_space_text = 1003, full_radio = 1006, min_radio = 1007,
+  full_size_text = 1008, min_size_text = 1009, start_button = 1010, close_button = 1011, total_bar = 1011,
+  file_bar = 1012, cancel_button = 1013, status_text = 1014, uninstall_button = 1015,
+};
+
+// Opens Setup's folder browser from the setup dialog, has the hook select folder there and
+// presses OK (or Cancel when folder is empty); then waits until the destination box shows
+// expected_destination (when given). False (test failure) when a step fails.
+bool choose_destination(driver::Cfolder_browser_hook& hook, Csetup& setup, HWND dialog, const std::wstring& folder,
+                        const std::wstring& expected_destination = L"");
+
+// From the setup dialog: start, Yes to the question; then waits for the completion message,
+// answers it and checks the end of the program.
+void install_to_completion(Csetup& setup, HWND dialog, const std::wstring& title);
+
+// A whole full install of disc into base through the dialogs, for tests that need an
+// installed game.
+void install(const Csample_disc& disc, const std::wstring& title, const std::wstring& base);
+
+}  // namespace setup_test
+
+#endif
