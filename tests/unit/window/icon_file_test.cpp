@@ -1,0 +1,105 @@
+// Loading a disc's icon file: the header check, the two sizes, and each problem's message.
+#include "lib/window/icon_file.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/unit/file/temp_folder.h"
+
+namespace {
+
+// The width of an icon's picture in pixels; 0 when it cannot be read.
+int icon_width(HICON icon) {
+  ICONINFO info = {};
+  if (!GetIconInfo(icon, &info)) return 0;
+  BITMAP bitmap = {};
+  GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  return bitmap.bmWidth;
+}
+
+std::string sample_icon_bytes() {
+  wchar_t source[MAX_PATH] = {};
+  GetEnvironmentVariableW(L"ZOR_SOURCE_DIR", source, MAX_PATH);
+  std::wstring path = std::wstring(L"Z:") + source + L"/tests/data/disc1/SetupData/Setup.ico";
+  for (wchar_t& c : path) {
+    if (c == L'/') c = L'\\';
+  }
+  std::string bytes;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return bytes;
+  char buffer[65536];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+  CloseHandle(file);
+  return bytes;
+}
+
+TEST(IconFile, HeaderCheck) {
+  const struct {
+    std::string bytes;
+    bool icon;
+  } rows[] = {
+      {std::string("\x00\x00\x01\x00\x01\x00", 6), true},
+      {std::string("\x00\x00\x01\x00", 4), false},  // too short to be a header
+      {std::string(), false},
+      {std::string("BM\x36\x00\x00\x00", 6), false},
+      {std::string("\x00\x00\x02\x00\x01\x00", 6), false},  // type 2 is a cursor
+      {std::string("\x01\x00\x01\x00\x01\x00", 6), false},  // reserved word not 0
+  };
+  int row = 0;
+  for (const auto& r : rows) {
+    ++row;
+    EXPECT_EQ(ZOR::is_icon_header(reinterpret_cast<const unsigned char*>(r.bytes.data()),
+                                  static_cast<long long>(r.bytes.size())),
+              r.icon)
+        << "row " << row;
+  }
+}
+
+TEST(IconFile, LoadsBothSizesOrNamesTheProblem) {
+  test_files::Ctemp_folder folder;
+  const std::string sample = sample_icon_bytes();
+  ASSERT_GT(sample.size(), 6u) << "the sample disc's Setup.ico";
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool create;
+    ZOR::Icon_file_problem problem;
+  } rows[] = {
+      {"sample icon", sample, true, ZOR::Icon_file_problem::none},
+      {"missing file", "", false, ZOR::Icon_file_problem::cannot_open},
+      {"bitmap", std::string("BM\x36\x00\x00\x00\x00\x00\x00\x00", 10), true, ZOR::Icon_file_problem::not_an_icon},
+      {"four bytes", std::string("\x00\x00\x01\x00", 4), true, ZOR::Icon_file_problem::not_an_icon},
+      {"empty file", "", true, ZOR::Icon_file_problem::not_an_icon},
+      {"header only", std::string("\x00\x00\x01\x00\x01\x00\x20\x20\x00\x00\x01\x00\x20\x00\xff\xff", 16), true,
+       ZOR::Icon_file_problem::damaged},
+  };
+  int serial = 0;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::wstring path = folder / (L"icon" + std::to_wstring(++serial) + L".ico");
+    if (row.create) folder.file(L"icon" + std::to_wstring(serial) + L".ico", row.bytes);
+    ZOR::Cicon large;
+    ZOR::Cicon small;
+    EXPECT_EQ(ZOR::load_icon_file(path, large, small), row.problem);
+    if (row.problem == ZOR::Icon_file_problem::none) {
+      EXPECT_EQ(icon_width(large.handle()), 32);
+      EXPECT_EQ(icon_width(small.handle()), 16);
+    } else {
+      EXPECT_EQ(large.handle(), nullptr);
+      EXPECT_EQ(small.handle(), nullptr);
+    }
+  }
+}
+
+TEST(IconFile, Messages) {
+  EXPECT_EQ(ZOR::icon_file_message(ZOR::Icon_file_problem::cannot_open), L"Setup.ico が開けませんでした。");
+  EXPECT_EQ(ZOR::icon_file_message(ZOR::Icon_file_problem::not_an_icon),
+            L"Setup.ico が bmp 形式になっています。アイコンエディタ等で正しいアイコンを作成して下さい。");
+  EXPECT_EQ(ZOR::icon_file_message(ZOR::Icon_file_problem::damaged),
+            L"Setup.ico が読み込めませんでした。ファイルが壊れている可能性があります。");
+  EXPECT_EQ(ZOR::icon_file_message(ZOR::Icon_file_problem::none), L"");
+}
+
+}  // namespace
