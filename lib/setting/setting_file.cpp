@@ -78,4 +78,12 @@ bool read_foyer_ini(const std::wstring& path, Cfoyer_ini& ini, Cini_problem& pro
   return read_foyer_ini_lines(lines, ini, problem);
 }
 
+bool find_reg_path(const std::wstring& path, std::wstring& reg_path) {
+  reg_path.clear();
+  std::vector<std::wstring> lines;
+  if (!load_text_lines(path, lines)) return false;
+  reg_path = find_reg_path_lines(lines);
+  return true;
+}
+
 }  // namespace ZOR

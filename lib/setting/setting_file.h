@@ -29,6 +29,10 @@ Csetting_read_result read_setting_file(const std::wstring& path, const std::vect
 bool read_setup_ini(const std::wstring& path, Csetup_ini& ini, Cini_problem& problem);
 bool read_foyer_ini(const std::wstring& path, Cfoyer_ini& ini, Cini_problem& problem);
 
+// find_reg_path_lines over the file at path. Returns false, with the error recorded, when
+// the file cannot be loaded.
+bool find_reg_path(const std::wstring& path, std::wstring& reg_path);
+
 }  // namespace ZOR
 
 #endif

@@ -20,8 +20,8 @@ struct Csetting_rule {
 
 // What a line that no rule matches does to the reading.
 enum class Unmatched_line {
-  stop,         // the file is invalid: reading stops with that line's number
-  skip,         // ignored; every matching line is taken, so a later line overrides
+  stop,              // the file is invalid: reading stops with that line's number
+  skip,              // ignored; every matching line is taken, so a later line overrides
   skip_until_found,  // ignored; reading ends at the first line that a rule matches
 };
 

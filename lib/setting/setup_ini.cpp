@@ -164,4 +164,10 @@ bool read_foyer_ini_lines(const std::vector<std::wstring>& lines, Cfoyer_ini& in
   return true;
 }
 
+std::wstring find_reg_path_lines(const std::vector<std::wstring>& lines) {
+  std::wstring reg_path;
+  read_setting_lines(lines, {{L"#REG_PATH = %s", {&reg_path}, nullptr}}, {false, Unmatched_line::skip_until_found});
+  return reg_path;
+}
+
 }  // namespace ZOR

@@ -65,6 +65,11 @@ bool read_setup_ini_lines(const std::vector<std::wstring>& lines, Csetup_ini& in
 // the registry path (those that need no file system). Returns false with the first problem.
 bool read_foyer_ini_lines(const std::vector<std::wstring>& lines, Cfoyer_ini& ini, Cini_problem& problem);
 
+// Config's and Chronicle's look-up in the raw lines of Setup.ini (no comment removal):
+// the value of the first line that matches "#REG_PATH = %s"; other lines are skipped.
+// Empty when no line matches (or the value is empty).
+std::wstring find_reg_path_lines(const std::vector<std::wstring>& lines);
+
 }  // namespace ZOR
 
 #endif

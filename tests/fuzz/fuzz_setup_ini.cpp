@@ -62,6 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       require(foyer.game_title == setup.game_title && foyer.reg_path == setup.reg_path, "both read the same keys");
     }
   }
+  // Config's and Chronicle's look-up reads the same lines raw (survival only).
+  ZOR::find_reg_path_lines(lines);
   if (foyer_ok) {
     require(!foyer.game_title.empty() && reg_path_accepted(foyer.reg_path), "Foyer keeps only a checked title and path");
   }

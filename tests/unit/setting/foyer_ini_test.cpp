@@ -92,4 +92,24 @@ TEST(FoyerIni, WhatSetupAcceptsFoyerAcceptsButOtherExtraButtons) {
   EXPECT_EQ(problem.line, 9);
 }
 
+TEST(RegPathLookup, FirstMatchingRawLineWins) {
+  struct Row {
+    Lines lines;
+    const wchar_t* reg_path;
+  };
+  const Row rows[] = {
+      {{L"#GAME_TITLE = \"x\"", L"#REG_PATH = \"Maker\\\\Game\"", L"#REG_PATH = \"Other\\\\Game\""}, L"Maker\\Game"},
+      {{L"garbage", L"'unclosed", L"#REG_PATH=\"A\\\\B\" // comment stays raw"}, L"A\\B"},
+      {{L"// #REG_PATH = \"Commented\\\\Out\"", L"/* #REG_PATH = \"X\" */"}, L""},
+      {{L" #REG_PATH = \"Indented\\\\Line\""}, L""},
+      {{L"#REG_PATH = NoQuotes", L"#REG_PATH = \"\""}, L""},
+      {{L"#REG_PATH = \"\"", L"#REG_PATH = \"A\\\\B\""}, L""},
+      {{L""}, L""},
+  };
+  for (size_t i = 0; i < sizeof(rows) / sizeof(rows[0]); ++i) {
+    SCOPED_TRACE(testing::Message() << "row " << i);
+    EXPECT_EQ(ZOR::find_reg_path_lines(rows[i].lines), rows[i].reg_path);
+  }
+}
+
 }  // namespace

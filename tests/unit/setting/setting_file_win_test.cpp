@@ -102,6 +102,9 @@ TEST(SettingFile, MissingFileRecordsTheOpenAndGivesTheOpenMessage) {
   EXPECT_EQ(problem.caption, L"Foyer.exe");
   auto result = ZOR::read_setting_file(missing, {}, {false, ZOR::Unmatched_line::stop});
   EXPECT_EQ(result.problem, ZOR::Setting_problem::open_failed);
+  std::wstring reg_path = L"stale";
+  EXPECT_FALSE(ZOR::find_reg_path(missing, reg_path));
+  EXPECT_EQ(reg_path, L"");
 }
 
 TEST(SettingFile, ZeroByteSetupIniHasNoSettings) {
@@ -136,6 +139,10 @@ TEST(SettingFile, SampleDiscsReadInSetupAndFoyer) {
   ASSERT_EQ(two.setup_files.size(), 3u);
   EXPECT_EQ(two.setup_files[2].path, L"movie");
   EXPECT_EQ(two.setup_files[2].disc_index, 1);
+
+  std::wstring reg_path;
+  ASSERT_TRUE(ZOR::find_reg_path(source_path(L"tests\\data\\disc2\\SetupData\\Setup.ini"), reg_path));
+  EXPECT_EQ(reg_path, L"Lumora\\Hoshifuru2");
 
   ZOR::Cfoyer_ini foyer;
   ASSERT_TRUE(ZOR::read_foyer_ini(source_path(L"tests\\data\\disc1\\SetupData\\Setup.ini"), foyer, problem));
