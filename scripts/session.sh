@@ -70,6 +70,19 @@ zor_prepare_prefix() {
   fi
 }
 
+# A small drive for the tests of a full disk: as root, a 120 MB tmpfs mounted in the build
+# folder and mapped as Wine drive T:, announced to the tests as ZOR_SMALL_DRIVE. Without
+# root nothing is mounted and those tests skip with a message.
+zor_mount_small_drive() {
+  [ "$(id -u)" = 0 ] || { echo "note: not root, no small drive: the full-disk tests skip"; return 0; }
+  ZOR_SMALL_DRIVE_DIR=$1
+  mkdir -p "$ZOR_SMALL_DRIVE_DIR"
+  mountpoint -q "$ZOR_SMALL_DRIVE_DIR" || mount -t tmpfs -o size=120m,mode=0755,uid="$(id -u "$ZOR_TEST_USER")",gid="$(id -g "$ZOR_TEST_USER")" tmpfs "$ZOR_SMALL_DRIVE_DIR" || {
+    echo "note: the small drive could not be mounted: the full-disk tests skip"; ZOR_SMALL_DRIVE_DIR=""; return 0; }
+  ln -sfn "$ZOR_SMALL_DRIVE_DIR" "$WINEPREFIX/dosdevices/t:"
+  export ZOR_SMALL_DRIVE=T:
+}
+
 zor_stop_session() {
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
     zor_as_user env WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
@@ -77,6 +90,10 @@ zor_stop_session() {
   if [ -n "${ZOR_XVFB_PID:-}" ]; then
     kill "$ZOR_XVFB_PID" 2>/dev/null || true
     wait "$ZOR_XVFB_PID" 2>/dev/null || true
+  fi
+  if [ -n "${ZOR_SMALL_DRIVE_DIR:-}" ]; then
+    rm -f "$WINEPREFIX/dosdevices/t:"
+    umount -l "$ZOR_SMALL_DRIVE_DIR" 2>/dev/null || true
   fi
 }
 

@@ -19,5 +19,6 @@ ctest --test-dir "$build/native" --output-on-failure -j2 "$@" || native=$?
 trap zor_stop_session EXIT INT TERM
 zor_start_display
 zor_prepare_prefix "$build/wineprefix"
+zor_mount_small_drive "$build/small-drive"
 ctest --test-dir "$build" --output-on-failure -j2 "$@"
 [ "$native" -eq 0 ] || { echo "== native tests failed"; exit "$native"; }

@@ -224,6 +224,45 @@ bool choose_destination(driver::Cfolder_browser_hook& hook, Csetup& setup, HWND 
   return true;
 }
 
+std::wstring small_drive() {
+  wchar_t drive[16] = {};
+  DWORD length = GetEnvironmentVariableW(L"ZOR_SMALL_DRIVE", drive, 16);
+  return length > 0 && length < 16 ? std::wstring(drive) : std::wstring();
+}
+
+bool wait_for(const std::function<bool()>& condition, DWORD timeout_ms) {
+  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
+  while (!condition()) {
+    if (GetTickCount64() > deadline) {
+      ADD_FAILURE() << "a condition did not come true in time";
+      return false;
+    }
+    Sleep(10);
+  }
+  return true;
+}
+
+bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout_ms) {
+  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
+  while (driver::item_text(dialog, id) != text) {
+    if (GetTickCount64() > deadline) {
+      ADD_FAILURE() << "item " << id << " shows " << testing::PrintToString(driver::item_text(dialog, id))
+                    << ", not " << testing::PrintToString(text);
+      return false;
+    }
+    Sleep(10);
+  }
+  return true;
+}
+
+HWND begin_install(Csetup& setup, HWND dialog, const std::wstring& title) {
+  if (!driver::click(dialog, start_button)) return nullptr;
+  if (!setup.expect_box(title, L"セットアップを開始します。よろしいですか？", driver::Box_icon::information, IDYES)) {
+    return nullptr;
+  }
+  return setup.wait_dialog(L"セットアップ中", cancel_button);
+}
+
 void install_to_completion(Csetup& setup, HWND dialog, const std::wstring& title) {
   ASSERT_TRUE(driver::click(dialog, start_button));
   ASSERT_TRUE(setup.expect_box(title, L"セットアップを開始します。よろしいですか？", driver::Box_icon::information, IDYES));

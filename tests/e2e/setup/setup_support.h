@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -101,6 +102,20 @@ enum Setup_item {
 // expected_destination (when given). False (test failure) when a step fails.
 bool choose_destination(driver::Cfolder_browser_hook& hook, Csetup& setup, HWND dialog, const std::wstring& folder,
                         const std::wstring& expected_destination = L"");
+
+// The Wine drive of a small tmpfs ("T:") that scripts/test.sh maps when it runs as root;
+// empty when there is none (the tests that need it skip).
+std::wstring small_drive();
+
+// Polls condition until it holds; false (test failure) on timeout.
+bool wait_for(const std::function<bool()>& condition, DWORD timeout_ms = driver::default_timeout_ms);
+
+// Waits until the dialog item shows text; false (test failure) on timeout.
+bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout_ms = driver::default_timeout_ms);
+
+// From the setup dialog: start and Yes to the question; returns the progress dialog (null
+// and a test failure when it does not come).
+HWND begin_install(Csetup& setup, HWND dialog, const std::wstring& title);
 
 // From the setup dialog: start, Yes to the question; then waits for the completion message,
 // answers it and checks the end of the program.
