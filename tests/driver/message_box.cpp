@@ -15,6 +15,8 @@ namespace {
 constexpr int text_id = 65535;
 constexpr int icon_id = 1088;
 constexpr int button_ids[] = {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO};
+// How long a shown icon may take to appear on the screen before it counts as unknown.
+constexpr DWORD icon_paint_timeout_ms = 3000;
 
 struct Standard_icon {
   const wchar_t* resource;
@@ -108,24 +110,26 @@ Box_icon identify_icon(HWND icon_static) {
   }
   RECT client;
   GetClientRect(icon_static, &client);
-  POINT origin = {0, 0};
-  ClientToScreen(icon_static, &origin);
   const int width = client.right;
   const int height = client.bottom;
   if (width <= 0 || height <= 0) return Box_icon::unknown;
-  const auto shown = pixels_of(width, height, [&](HDC memory, HDC screen) {
-    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
-  });
-  Box_icon best = Box_icon::unknown;
-  double best_match = 0.97;  // information and question share about 84%
-  for (const auto& standard : standard_icons) {
-    const double share = match(LoadIconW(nullptr, standard.resource), shown, width, height);
-    if (share > best_match) {
-      best_match = share;
-      best = standard.kind;
+  // The box may be found before it has painted its icon: look again for a while.
+  const ULONGLONG deadline = GetTickCount64() + icon_paint_timeout_ms;
+  do {
+    POINT origin = {0, 0};
+    ClientToScreen(icon_static, &origin);
+    const auto shown = pixels_of(width, height, [&](HDC memory, HDC screen) {
+      BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    });
+    for (const auto& standard : standard_icons) {
+      // Information and question icons share about 84% of their pixels.
+      if (match(LoadIconW(nullptr, standard.resource), shown, width, height) > 0.97) {
+        return standard.kind;
+      }
     }
-  }
-  return best;
+    Sleep(50);
+  } while (GetTickCount64() < deadline && IsWindow(icon_static));
+  return Box_icon::unknown;
 }
 
 }  // namespace

@@ -67,7 +67,10 @@ bool remove_folder_tree(const std::wstring& path) {
       if (name == L"." || name == L"..") continue;
       const std::wstring full = path + L"\\" + name;
       SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      const bool linked = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && linked) {
+        RemoveDirectoryW(full.c_str());  // the link only, never what it points to
+      } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         remove_folder_tree(full);
       } else {
         DeleteFileW(full.c_str());
