@@ -162,15 +162,8 @@ HWND find_message_box(DWORD process_id) {
 Cmessage_box wait_message_box(DWORD process_id, DWORD timeout_ms) {
   const ULONGLONG deadline = GetTickCount64() + timeout_ms;
   for (;;) {
-    if (HWND box = find_message_box(process_id)) {
-      Cmessage_box read = read_message_box(box);
-      // A box that has just appeared may not be painted yet; its icon then reads unknown.
-      for (int retry = 0; read.icon == Box_icon::unknown && retry < 100; ++retry) {
-        Sleep(20);
-        read.icon = identify_icon(GetDlgItem(box, icon_id));
-      }
-      return read;
-    }
+    // identify_icon itself waits for a box that has just appeared to paint its icon.
+    if (HWND box = find_message_box(process_id)) return read_message_box(box);
     if (GetTickCount64() >= deadline) break;
     Sleep(10);
   }
