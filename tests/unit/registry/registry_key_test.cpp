@@ -122,6 +122,16 @@ TEST(RegistryKey, MissingKeysAndFailedCreationAreRecorded) {
   EXPECT_NE(info.code, ERROR_SUCCESS);
 }
 
+TEST(RegistryKey, FailedSetIsRecordedAndKeepsTheKeysItCreated) {
+  driver::Ctest_registry_key test_key;
+  const std::wstring path = test_key.path() + L"\\Game";
+  // Value names are limited to 16383 characters.
+  ZOR::clear_last_error();
+  EXPECT_FALSE(ZOR::set_string_value(root, path, std::wstring(20000, L'n'), L"x"));
+  expect_recorded(L"Cregistry_key", ERROR_INVALID_PARAMETER);
+  EXPECT_TRUE(ZOR::key_exists(root, path));
+}
+
 TEST(RegistryKey, KeyWithSubkeyIsNotDeleted) {
   driver::Ctest_registry_key test_key;
   ASSERT_TRUE(ZOR::set_string_value(root, test_key.path(), L"exe_dir", L"C:\\Game"));
