@@ -28,7 +28,7 @@ bool reading_ok(const Csetting_read_result& read, const std::wstring& caption, C
                          L"Setup.ini の解析に失敗しました。\n" + read.message + L" (" + int_to_text(read.line) + L"行目)",
                          caption, read.line);
     case Setting_problem::unmatched_line:
-    case Setting_problem::open_failed:
+    case Setting_problem::open_failed:  // lines already loaded cannot fail to open
       break;
   }
   return set_problem(problem, L"Setup.ini の解析に失敗しました。(" + int_to_text(read.line) + L"行目)", caption,
@@ -41,7 +41,7 @@ bool is_path_separator(wchar_t c) { return c == L'\\' || c == L'/'; }
 // A component of dots and spaces holding two dots or more: ".." once the platform has
 // dropped trailing dots and spaces.
 bool is_parent_component(const std::wstring& component) {
-  int dots = 0;
+  std::size_t dots = 0;
   for (wchar_t c : component) {
     if (c == L'.') {
       ++dots;
