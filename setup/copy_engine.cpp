@@ -2,6 +2,7 @@
 #include "setup/copy_engine.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 #include "lib/error/error.h"
@@ -17,6 +18,7 @@
 namespace {
 
 constexpr std::int64_t chunk_size = 10240;
+constexpr std::size_t stream_buffer_size = 65536;
 
 // The bars and status text of the progress dialog, refreshed at a bounded rate.
 Ccopy_progress progress_display;
@@ -92,6 +94,8 @@ void run_install() {
   C_setup_progress_dialog& dialog = setup_windows.progress;
   progress_display.start(dialog.status, dialog.total_bar, dialog.file_bar, env.required_size / chunk_size);
   for (int disc = 0; disc < env.disc_count; ++disc) {
+    // While a disc is awaited the dialog shows where the copy stands.
+    progress_display.flush();
     if (env.disc_count == 2 && !wait_for_disc(disc)) return;
     copy_disc(disc);
     if (env.abort_requested) return;
@@ -140,6 +144,10 @@ void copy_file(const std::wstring& display_name, const std::wstring& source, con
     fail_with_error(display_name + L" が作成できませんでした。セットアップを中止します。");
     return;
   }
+  // The streams get buffers of 64 KB: the copy still moves 10240-byte chunks between them,
+  // but the platform is asked to read and write six times less often.
+  std::setvbuf(input.handle, nullptr, _IOFBF, stream_buffer_size);
+  std::setvbuf(output.handle, nullptr, _IOFBF, stream_buffer_size);
   std::int64_t chunks = input.size / chunk_size;
   progress_display.start_file(chunks > 1 ? chunks : 1);
   std::vector<char> buffer(chunk_size);

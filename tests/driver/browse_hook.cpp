@@ -7,6 +7,7 @@
 // inside the browsing process.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <string>
@@ -36,11 +37,43 @@ driver::Cbrowse_request* open_request(HANDLE& mapping) {
 }
 
 const UINT_PTR apply_timer_id = 0x5A0B;
-// The browser fills its tree and follows the program's own first selection partly after it
-// has appeared; the requested selection is set again on this many ticks of 50 ms, so that
-// it is the last one, before the test is told.
-const int apply_ticks = 8;
-int ticks_applied = 0;
+// The browser fills its tree, follows the program's own first selection and refreshes on
+// shell change notices partly after it has appeared, and any of these may replace a
+// selection. So the requested folder is selected again on every tick of 50 ms until the
+// tree has shown it selected for this many ticks in a row; only then is the test told.
+const int stable_ticks = 4;
+int ticks_seen_selected = 0;
+
+// The text the tree shows for folder: its last name, or for a drive root ("T:\") a text
+// holding "(T:)".
+bool shows_folder(const std::wstring& item_text, std::wstring folder) {
+  while (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();
+  if (folder.size() <= 3 && folder.size() >= 2 && folder[1] == L':') {
+    return item_text.find(L"(" + folder.substr(0, 2) + L")") != std::wstring::npos;
+  }
+  return item_text == folder.substr(folder.rfind(L'\\') + 1);
+}
+
+// The text of the tree's selected item; empty when none.
+std::wstring selected_item_text(HWND browser) {
+  HWND tree = FindWindowExW(browser, nullptr, L"SysTreeView32", nullptr);
+  auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  if (item == nullptr) return std::wstring();
+  wchar_t text[MAX_PATH] = {};
+  TVITEMW info = {};
+  info.mask = TVIF_TEXT;
+  info.hItem = item;
+  info.pszText = text;
+  info.cchTextMax = MAX_PATH;
+  if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info))) return std::wstring();
+  return text;
+}
+
+// Notes what the tree shows selected, for the test's failure report.
+void note_selected(driver::Cbrowse_request& request, const std::wstring& selected) {
+  std::size_t count = selected.copy(request.selected, sizeof(request.selected) / sizeof(wchar_t) - 1);
+  request.selected[count] = L'\0';
+}
 
 void CALLBACK apply_timer(HWND window, UINT, UINT_PTR id, DWORD) {
   if (!IsWindowVisible(window)) return;
@@ -49,8 +82,12 @@ void CALLBACK apply_timer(HWND window, UINT, UINT_PTR id, DWORD) {
   if (request == nullptr || request->pending == 0) {
     KillTimer(window, id);
   } else {
-    SendMessageW(window, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(request->path));
-    if (++ticks_applied >= apply_ticks) {
+    std::wstring selected = selected_item_text(window);
+    note_selected(*request, selected);
+    if (!shows_folder(selected, request->path)) {
+      ticks_seen_selected = 0;
+      SendMessageW(window, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(request->path));
+    } else if (++ticks_seen_selected >= stable_ticks) {
       KillTimer(window, id);
       InterlockedExchange(&request->pending, 0);
       InterlockedExchange(&request->applied, 1);
@@ -68,7 +105,7 @@ LRESULT CALLBACK cbt_hook(int code, WPARAM wparam, LPARAM lparam) {
   if (code == HCBT_ACTIVATE) {
     HWND window = reinterpret_cast<HWND>(wparam);
     if (is_folder_browser(window)) {
-      ticks_applied = 0;
+      ticks_seen_selected = 0;
       SetTimer(window, apply_timer_id, 50, apply_timer);
     }
   }

@@ -13,6 +13,7 @@ struct Cbrowse_request {
   volatile LONG pending;   // 1: the next browser gets path selected
   volatile LONG applied;   // set to 1 by the hook once it selected path
   wchar_t path[1024];
+  wchar_t selected[260];   // what the browser's tree showed selected last (for failure reports)
 };
 
 // Name of the file mapping that holds the request for process_id.

@@ -55,6 +55,7 @@ bool Cfolder_browser_hook::request_selection(DWORD process_id, const std::wstrin
   folder.copy(request_->path, folder.size());
   request_->path[folder.size()] = L'\0';
   request_->applied = 0;
+  request_->selected[0] = L'\0';
   InterlockedExchange(&request_->pending, 1);
   return true;
 }
@@ -65,7 +66,9 @@ bool Cfolder_browser_hook::wait_applied(DWORD timeout_ms) {
     if (request_->applied != 0) return true;
     Sleep(20);
   }
-  ADD_FAILURE() << "the folder browser did not take the requested selection in time";
+  ADD_FAILURE() << "the folder browser did not take the requested selection in time; its tree showed "
+                << testing::PrintToString(std::wstring(request_ != nullptr ? request_->selected : L""))
+                << " selected";
   return false;
 }
 

@@ -1,0 +1,220 @@
+// SetupDemo.exe, run by scripts/demo.sh: walks through an install and an uninstall of the
+// sample disc with the real Setup.exe, as a user would, and saves a picture of the screen
+// at each dialog into the folder named by ZOR_DEMO_SHOTS (BMP; the script makes PNGs).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+#include "lib/cmdline/command_line.h"
+#include "lib/text/codepage.h"
+#include "tests/driver/driver.h"
+
+namespace {
+
+using driver::Box_icon;
+
+const wchar_t title[] = L"星降る夜の物語 完全版";
+const wchar_t reg_key[] = L"Software\\Lumora\\Hoshifuru2";
+int shot_number = 0;
+
+std::wstring environment(const wchar_t* name) {
+  wchar_t value[1024] = {};
+  DWORD length = GetEnvironmentVariableW(name, value, 1024);
+  return length > 0 && length < 1024 ? std::wstring(value) : std::wstring();
+}
+
+// Saves the whole screen as <shots>\<NN>-<name>.bmp (24 bits, bottom-up).
+void shoot(const std::string& name) {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  const DWORD row = ((width * 3 + 3) / 4) * 4;
+  BITMAPFILEHEADER file_header = {};
+  file_header.bfType = 0x4D42;
+  file_header.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  file_header.bfSize = file_header.bfOffBits + row * height;
+  char number[8];
+  snprintf(number, sizeof number, "%02d-", ++shot_number);
+  std::wstring path = environment(L"ZOR_DEMO_SHOTS") + L"\\" + ZOR::from_multibyte(number + name) + L".bmp";
+  std::ofstream out(path.c_str(), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file_header), sizeof file_header);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(row) * height);
+  EXPECT_TRUE(out.good()) << "cannot write " << testing::PrintToString(path);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  printf("  screenshot %02d-%s\n", shot_number, name.c_str());
+}
+
+// Lets the windows paint, then shoots.
+void settle_and_shoot(const std::string& name) {
+  Sleep(400);
+  shoot(name);
+}
+
+void copy_tree(const std::wstring& from, const std::wstring& to) {
+  CreateDirectoryW(to.c_str(), nullptr);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  do {
+    std::wstring name = found.cFileName;
+    if (name == L"." || name == L".." || name == L".empty") continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      copy_tree(from + L"\\" + name, to + L"\\" + name);
+    } else {
+      CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE);
+      SetFileAttributesW((to + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
+void write_file(const std::wstring& path, const std::string& bytes) {
+  std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The two-disc sample, grown so that the dialogs stay long enough on screen to be seen:
+// a 1 GB film (zeros, no room taken on the disc) and a voice folder of 3000 small files.
+std::wstring prepare_disc(const std::wstring& folder) {
+  std::wstring dir = folder + L"\\SetupData";
+  copy_tree(driver::source_path(L"tests\\data\\disc2\\SetupData"), dir);
+  std::wstring game = dir + L"\\GameData";
+  HANDLE film = CreateFileW((game + L"\\movie\\film.mpg").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  LARGE_INTEGER size;
+  size.QuadPart = 1LL << 30;
+  SetFilePointerEx(film, size, nullptr, FILE_BEGIN);
+  SetEndOfFile(film);
+  CloseHandle(film);
+  CreateDirectoryW((game + L"\\voice").c_str(), nullptr);
+  for (int i = 0; i < 3000; ++i) write_file(game + L"\\voice\\v" + std::to_wstring(i) + L".ogg", std::string(1024, 'v'));
+  std::string ini;
+  std::ifstream in((dir + L"\\Setup.ini").c_str(), std::ios::binary);
+  ini.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  in.close();
+  std::string old_size = "#SETUP_SIZE = 38141";
+  ini.replace(ini.find(old_size), old_size.size(), "#SETUP_SIZE = " + std::to_string((1LL << 30) + 38141 + 3000 * 1024));
+  ini += "#SETUP_FILE = \"voice\", 1\n";
+  write_file(dir + L"\\Setup.ini", ini);
+  return dir;
+}
+
+// The first visible dialog of the process with this title that has item_id.
+HWND wait_dialog(DWORD process, const std::wstring& window_title, int item_id) {
+  const ULONGLONG deadline = GetTickCount64() + driver::default_timeout_ms;
+  while (GetTickCount64() < deadline) {
+    for (HWND window : driver::top_level_windows(process)) {
+      if (driver::is_visible(window) && driver::text_of(window) == window_title && driver::item(window, item_id) &&
+          !driver::is_message_box(window)) {
+        return window;
+      }
+    }
+    Sleep(5);
+  }
+  ADD_FAILURE() << "no dialog " << testing::PrintToString(window_title);
+  return nullptr;
+}
+
+// Waits for the next message box, shows it in a picture, and answers it.
+void answer_box(DWORD process, const std::wstring& text, int answer, const std::string& shot) {
+  driver::Cmessage_box box = driver::wait_message_box(process);
+  ASSERT_TRUE(box.window);
+  EXPECT_EQ(box.text, text);
+  if (!shot.empty()) settle_and_shoot(shot);
+  ASSERT_TRUE(driver::answer_message_box(box, answer));
+}
+
+TEST(SetupDemo, InstallAndUninstallTheSampleDisc) {
+  ASSERT_FALSE(environment(L"ZOR_DEMO_SHOTS").empty()) << "ZOR_DEMO_SHOTS names the screenshot folder";
+  driver::Ctemp_folder work;
+  const std::wstring dir = prepare_disc(work.path());
+  const std::wstring games = L"C:\\Games";
+  CreateDirectoryW(games.c_str(), nullptr);
+  const std::wstring arguments = L"/dir=\"" + ZOR::escape_argument_value(dir) + L"\"";
+  driver::Cfolder_browser_hook hook;
+
+  printf("Setup, mode \"setup\":\n");
+  driver::Cprocess setup;
+  ASSERT_TRUE(setup.start(driver::program_path(L"Setup.exe"), L"/mode=\"setup\" " + arguments));
+  HWND dialog = wait_dialog(setup.id(), title, 1010);
+  ASSERT_TRUE(dialog);
+  settle_and_shoot("setup-dialog");
+  ASSERT_TRUE(hook.request_selection(setup.id(), games));
+  ASSERT_TRUE(driver::click(dialog, 1002));
+  HWND browser = driver::wait_window(setup.id(), L"セットアップ先の選択", L"#32770");
+  ASSERT_TRUE(browser);
+  ASSERT_TRUE(hook.wait_applied());
+  settle_and_shoot("folder-browser");
+  ASSERT_TRUE(driver::click(browser, IDOK));
+  ASSERT_TRUE(driver::wait_window_gone(browser));
+  const std::wstring install_dir = games + L"\\Lumora\\Hoshifuru2";
+  const ULONGLONG deadline = GetTickCount64() + driver::default_timeout_ms;
+  while (driver::item_text(dialog, 1001) != install_dir && GetTickCount64() < deadline) Sleep(20);
+  settle_and_shoot("setup-dialog-destination");
+  ASSERT_TRUE(driver::click(dialog, 1010));
+  answer_box(setup.id(), L"セットアップを開始します。よろしいですか？", IDYES, "start-question");
+  // Disc 1 (readme, data, voice) is copied; then disc 2, with the film, is asked for.
+  {
+    // The waiting window lies centred under the progress dialog and the prompt: the picture
+    // shows it moved up, out of their way.
+    driver::Cmessage_box prompt = driver::wait_message_box(setup.id());
+    ASSERT_TRUE(prompt.window);
+    HWND waiting = wait_dialog(setup.id(), L"セットアップ", 1014);
+    RECT area = {};
+    GetWindowRect(waiting, &area);
+    SetWindowPos(waiting, HWND_TOP, area.left, area.top - 330, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_EQ(driver::item_text(waiting, 1014), L"ディスクを読み込んでいます…。");
+    settle_and_shoot("disc-prompt-and-waiting-window");
+    ASSERT_TRUE(driver::answer_message_box(prompt, IDOK));
+  }
+  write_file(dir + L"\\DISC2", "");
+  answer_box(setup.id(), L"星降る夜の物語 ディスク２を入れて下さい。", IDOK, "");
+  HWND progress = wait_dialog(setup.id(), L"セットアップ中", 1013);
+  ASSERT_TRUE(progress);
+  while (driver::item_text(progress, 1014) != L"film.mpg" && driver::window_process(progress) != 0) Sleep(5);
+  settle_and_shoot("setup-progress");
+  answer_box(setup.id(), L"セットアップが完了しました。", IDOK, "setup-complete");
+  DWORD exit_code = 1;
+  ASSERT_TRUE(setup.wait_exit(&exit_code));
+  EXPECT_EQ(exit_code, 0u);
+
+  printf("Setup, mode \"uninstall\":\n");
+  driver::Cprocess uninstall;
+  ASSERT_TRUE(uninstall.start(driver::program_path(L"Setup.exe"), L"/mode=\"uninstall\" " + arguments));
+  HWND uninstall_dialog = wait_dialog(uninstall.id(), title, 1015);
+  ASSERT_TRUE(uninstall_dialog);
+  settle_and_shoot("uninstall-dialog");
+  ASSERT_TRUE(driver::click(uninstall_dialog, 1015));
+  answer_box(uninstall.id(), std::wstring(title) + L"をアンインストールします。よろしいですか？", IDYES,
+             "uninstall-question");
+  // The removal of 3000 voice files keeps the progress dialog up for a moment.
+  HWND removal = wait_dialog(uninstall.id(), L"アンインストール中", 1014);
+  if (removal) shoot("uninstall-progress");
+  answer_box(uninstall.id(), L"アンインストールが完了しました。", IDOK, "uninstall-complete");
+  ASSERT_TRUE(uninstall.wait_exit(&exit_code));
+  EXPECT_EQ(exit_code, 0u);
+  HKEY key = nullptr;
+  EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, reg_key, 0, KEY_READ, &key), ERROR_SUCCESS) << "the key is removed";
+  EXPECT_EQ(GetFileAttributesW(install_dir.c_str()), INVALID_FILE_ATTRIBUTES) << "the game folder is removed";
+}
+
+}  // namespace
