@@ -40,7 +40,13 @@ bool file_close(FILE*& handle) {
   // fclose releases the stream even when it fails, so the handle is gone either way.
   FILE* closing = handle;
   handle = nullptr;
-  if (std::fclose(closing) != 0) {
+  // The buffered bytes are written first and that write is checked on its own: the C
+  // runtime under Wine reports a failed final write from fflush but not from fclose, and a
+  // file whose tail never reached the disc must not pass as closed.
+  const bool flushed = std::fflush(closing) == 0;
+  const int flush_error = errno;
+  if (std::fclose(closing) != 0 || !flushed) {
+    if (!flushed) errno = flush_error;
     set_errno_error(L"fclose");
     return false;
   }

@@ -86,6 +86,10 @@ TEST(SetupDestination, DriveTooFullIsRefused) {
   Csample_disc disc;
   // The drive holds 120 MB; with 30 MB taken less than the 100 MB margin is left.
   const std::wstring filler = drive + L"\\filler.bin";
+  struct Cremover {
+    std::wstring path;
+    ~Cremover() { DeleteFileW(path.c_str()); }
+  } remover{filler};
   HANDLE file = CreateFileW(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   std::string block(1 << 20, 'f');
@@ -110,7 +114,6 @@ TEST(SetupDestination, DriveTooFullIsRefused) {
   EXPECT_EQ(tree_of(drive + L"\\"), std::set<std::wstring>{L"filler.bin"});
   ASSERT_TRUE(driver::click(dialog, close_button));
   setup.expect_exit();
-  DeleteFileW(filler.c_str());
 }
 
 }  // namespace

@@ -110,5 +110,58 @@ TEST(SetupFailure, FullDriveStopsTheCopyAndRollsBack) {
   setup.expect_exit();
 }
 
+// Deletes a file when the test ends, however it ends.
+struct Cfile_remover {
+  std::wstring path;
+  ~Cfile_remover() {
+    if (!path.empty()) DeleteFileW(path.c_str());
+  }
+};
+
+// Fills drive until a write fails; returns the filler's path.
+std::wstring fill_drive(const std::wstring& drive) {
+  const std::wstring filler = drive + L"\\filler.bin";
+  HANDLE file = CreateFileW(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  EXPECT_NE(file, INVALID_HANDLE_VALUE);
+  std::string block(1 << 16, 'f');
+  for (DWORD written = 1; written > 0;) {
+    if (!WriteFile(file, block.data(), static_cast<DWORD>(block.size()), &written, nullptr)) break;
+  }
+  for (DWORD written = 1; written > 0;) {
+    if (!WriteFile(file, block.data(), 1, &written, nullptr)) break;
+  }
+  CloseHandle(file);
+  return filler;
+}
+
+TEST(SetupFailure, RegIniThatCannotBeWrittenOnAFullDriveStopsAndRollsBack) {
+  const std::wstring drive = small_drive();
+  if (drive.empty()) GTEST_SKIP() << "no small drive: scripts/test.sh maps one only when it runs as root";
+  // Everything lies on disc 1; while disc 2 is asked for, the drive fills up, so that
+  // reg.ini is created but its bytes cannot be stored.
+  Csample_disc disc(L"disc2");
+  disc.set_ini_line(L"#SETUP_FILE = \"movie\"", L"#SETUP_FILE = \"movie\", 1");
+  driver::Cfolder_browser_hook hook;
+  Csetup setup;
+  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
+  HWND dialog = setup.wait_dialog(disc2_title, start_button);
+  ASSERT_TRUE(dialog);
+  ASSERT_TRUE(choose_destination(hook, setup, dialog, drive + L"\\", drive + L"\\" + disc.reg_path()));
+  ASSERT_TRUE(driver::click(dialog, start_button));
+  ASSERT_TRUE(setup.expect_box(disc2_title, L"セットアップを開始します。よろしいですか？", Box_icon::information, IDYES));
+  driver::Cmessage_box prompt = driver::wait_message_box(setup.id());
+  ASSERT_EQ(prompt.text, L"星降る夜の物語 ディスク２を入れて下さい。");
+  Cfile_remover filler{fill_drive(drive)};
+  ASSERT_TRUE(write_bytes(disc.dir() + L"\\DISC2", ""));
+  ASSERT_TRUE(driver::answer_message_box(prompt, IDOK));
+  ASSERT_TRUE(setup.expect_box(disc2_title, L"reg.ini が作成できませんでした。セットアップを中止します。",
+                               Box_icon::warning, IDOK));
+  ASSERT_TRUE(setup.expect_box(disc2_title, L"セットアップを中止しました。", Box_icon::warning, IDOK));
+  EXPECT_EQ(tree_of(drive + L"\\"), std::set<std::wstring>{L"filler.bin"});
+  EXPECT_FALSE(key_exists(disc.reg_key()));
+  ASSERT_TRUE(driver::click(dialog, close_button));
+  setup.expect_exit();
+}
+
 }  // namespace
 }  // namespace setup_test
