@@ -144,8 +144,9 @@ void copy_file(const std::wstring& display_name, const std::wstring& source, con
     fail_with_error(display_name + L" が作成できませんでした。セットアップを中止します。");
     return;
   }
-  // The streams get buffers of 64 KB: the copy still moves 10240-byte chunks between them,
-  // but the platform is asked to read and write six times less often.
+  // The streams get buffers of 64 KB (before their first read or write; the seeks of
+  // Cfile::open allocate none): the copy still moves 10240-byte chunks between them, but
+  // the platform is asked to read and write six times less often.
   std::setvbuf(input.handle, nullptr, _IOFBF, stream_buffer_size);
   std::setvbuf(output.handle, nullptr, _IOFBF, stream_buffer_size);
   std::int64_t chunks = input.size / chunk_size;

@@ -116,7 +116,7 @@ bool open_mode_dialog() {
 }
 
 // Start-up up to the mode's dialog, with the waiting window on screen from the disc checks
-// on. False when start-up ended with a message (or silently, for an unknown mode).
+// on. False when start-up ended with a message or the dialog could not be created.
 bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
   Csetup_environment& env = setup_environment;
   if (env.setup_data_dir.empty()) {
