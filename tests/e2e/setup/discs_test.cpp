@@ -11,11 +11,16 @@ using driver::Box_icon;
 
 const wchar_t second_disc_prompt[] = L"星降る夜の物語 ディスク２を入れて下さい。";
 
-// The waiting window of the disc change, with its text.
+// The waiting window of the disc change, with its text; the user cannot close it.
 void expect_waiting_window(Csetup& setup) {
   HWND waiting = setup.wait_dialog(L"セットアップ", status_text);
   ASSERT_TRUE(waiting);
   EXPECT_EQ(driver::item_text(waiting, status_text), L"ディスクを読み込んでいます…。");
+  EXPECT_FALSE(GetWindowLongPtrW(waiting, GWL_STYLE) & WS_SYSMENU) << "no close box";
+  // Alt+F4 arrives as this system command; the window stays.
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(waiting, WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_NORMAL, driver::default_timeout_ms, &result);
+  EXPECT_TRUE(IsWindow(waiting) && driver::is_visible(waiting));
 }
 
 HWND open_two_disc_setup(Csetup& setup, driver::Cfolder_browser_hook& hook, const Csample_disc& disc) {

@@ -270,13 +270,15 @@ void install_to_completion(Csetup& setup, HWND dialog, const std::wstring& title
   setup.expect_exit();
 }
 
-void install(const Csample_disc& disc, const std::wstring& title, const std::wstring& base) {
+void install(const Csample_disc& disc, const std::wstring& title, const std::wstring& base,
+             const std::wstring& reg_path) {
   driver::Cfolder_browser_hook hook;
   Csetup setup;
   ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
   HWND dialog = setup.wait_dialog(title, start_button);
   ASSERT_TRUE(dialog);
-  ASSERT_TRUE(choose_destination(hook, setup, dialog, base, base + L"\\" + disc.reg_path()));
+  const std::wstring installed_path = reg_path.empty() ? disc.reg_path() : reg_path;
+  ASSERT_TRUE(choose_destination(hook, setup, dialog, base, base + L"\\" + installed_path));
   install_to_completion(setup, dialog, title);
 }
 

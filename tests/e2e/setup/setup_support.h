@@ -122,8 +122,9 @@ HWND begin_install(Csetup& setup, HWND dialog, const std::wstring& title);
 void install_to_completion(Csetup& setup, HWND dialog, const std::wstring& title);
 
 // A whole full install of disc into base through the dialogs, for tests that need an
-// installed game.
-void install(const Csample_disc& disc, const std::wstring& title, const std::wstring& base);
+// installed game; reg_path when the test has written another one into Setup.ini.
+void install(const Csample_disc& disc, const std::wstring& title, const std::wstring& base,
+             const std::wstring& reg_path = L"");
 
 }  // namespace setup_test
 

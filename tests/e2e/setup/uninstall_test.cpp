@@ -3,6 +3,7 @@
 // subkey stops the uninstall with its messages.
 #include <gtest/gtest.h>
 
+#include "lib/cmdline/command_line.h"
 #include "tests/e2e/setup/setup_support.h"
 
 namespace setup_test {
@@ -90,6 +91,32 @@ TEST(SetupUninstall, KeyWithASubkeyStopsTheUninstall) {
   // The files went all the same; the key stays with its values.
   EXPECT_TRUE(tree_of(base).empty()) << testing::PrintToString(tree_of(base));
   EXPECT_EQ(stored_value(disc.reg_key(), L"setup_dir").text, base);
+}
+
+TEST(SetupUninstall, AnotherGameOfTheSameMakerKeepsTheMakersFolder) {
+  Csample_disc first;
+  Csample_disc second;
+  // Both games below one maker folder: <base>\ZorTest\<unique>\One and ...\Two.
+  const std::wstring maker = first.reg_path();
+  first.set_ini_line(L"#REG_PATH", L"#REG_PATH = \"" + ZOR::escape_argument_value(maker + L"\\One") + L"\"");
+  second.set_ini_line(L"#REG_PATH", L"#REG_PATH = \"" + ZOR::escape_argument_value(maker + L"\\Two") + L"\"");
+  const std::wstring base = first.scratch();
+  install(first, disc1_title, base, maker + L"\\One");
+  install(second, disc1_title, base, maker + L"\\Two");
+  const std::set<std::wstring> second_files = tree_of(base + L"\\" + maker + L"\\Two");
+
+  Csetup setup;
+  HWND dialog = open_uninstall(setup, first);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(driver::item_text(dialog, destination_box), base + L"\\" + maker + L"\\One");
+  ASSERT_TRUE(driver::click(dialog, uninstall_button));
+  ASSERT_TRUE(setup.expect_box(disc1_title, question, Box_icon::information, IDYES));
+  ASSERT_TRUE(setup.expect_box(disc1_title, L"アンインストールが完了しました。", Box_icon::information, IDOK));
+  setup.expect_exit();
+  EXPECT_FALSE(exists(base + L"\\" + maker + L"\\One"));
+  EXPECT_EQ(tree_of(base + L"\\" + maker + L"\\Two"), second_files);
+  EXPECT_FALSE(key_exists(first.reg_key() + L"\\One"));
+  EXPECT_TRUE(key_exists(first.reg_key() + L"\\Two"));
 }
 
 TEST(SetupUninstall, ClosingTheDialogRemovesNothing) {
