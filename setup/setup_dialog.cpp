@@ -5,24 +5,7 @@
 #include "setup/resource.h"
 #include "setup/setup_environment.h"
 
-LRESULT C_setup_dialog::window_proc(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      on_init();
-      break;
-    case WM_COMMAND:
-      on_command(LOWORD(wparam));
-      break;
-    case WM_CLOSE:
-      if (!on_close()) return 0;
-      break;
-    default:
-      break;
-  }
-  return C_dialog::window_proc(message, wparam, lparam);
-}
-
-void C_setup_dialog::on_init() {
+bool C_setup_dialog::on_init() {
   set_main_window();
   bind_control(destination, IDC_DESTINATION, L"");
   bind_control(change, IDC_CHANGE, L"");
@@ -42,6 +25,7 @@ void C_setup_dialog::on_init() {
   update_method_texts();
   start.set_focus();
   set_show(true);
+  return false;
 }
 
 void C_setup_dialog::on_command(int id) {

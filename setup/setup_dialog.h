@@ -7,11 +7,8 @@
 #include "lib/controls/static.h"
 #include "lib/window/dialog.h"
 
-class C_setup_dialog : public ZOR::C_dialog {
+class C_setup_dialog : public ZOR::C_handler_dialog {
  public:
-  // WM_INITDIALOG, WM_COMMAND and WM_CLOSE go to their handlers; the rest to C_dialog.
-  LRESULT window_proc(UINT message, WPARAM wparam, LPARAM lparam) override;
-
   ZOR::Cc_edit destination;     // 1001
   ZOR::Cc_button change;        // 1002
   ZOR::Cc_static free_space;    // 1003
@@ -23,12 +20,13 @@ class C_setup_dialog : public ZOR::C_dialog {
   ZOR::Cc_button cancel;        // 1011
 
  private:
-  // WM_INITDIALOG: becomes the main window, binds the controls, fills the texts, shows.
-  void on_init();
+  // WM_INITDIALOG: becomes the main window, binds the controls, fills the texts, puts the
+  // focus on start itself and shows.
+  bool on_init() override;
   // WM_COMMAND: change -> folder browser, start -> the install, cancel -> close.
-  void on_command(int id);
+  void on_command(int id) override;
   // WM_CLOSE: always agrees; closing the setup dialog ends Setup.
-  bool on_close();
+  bool on_close() override;
 };
 
 #endif

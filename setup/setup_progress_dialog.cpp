@@ -5,36 +5,19 @@
 #include "setup/resource.h"
 #include "setup/setup_environment.h"
 
-LRESULT C_setup_progress_dialog::window_proc(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      on_init();
-      break;
-    case WM_COMMAND:
-      on_command(LOWORD(wparam));
-      break;
-    case WM_CLOSE:
-      // A refused close is swallowed: the window stays and the copy goes on.
-      if (!on_close()) return 0;
-      break;
-    default:
-      break;
-  }
-  return C_dialog::window_proc(message, wparam, lparam);
-}
-
 void C_setup_progress_dialog::close_by_program() {
   if (hwnd == nullptr) return;
   closed_by_program = true;
   close();
 }
 
-void C_setup_progress_dialog::on_init() {
+bool C_setup_progress_dialog::on_init() {
   closed_by_program = false;
   bind_control(status, IDC_STATUS, L"");
   bind_control(total_bar, IDC_TOTAL_PROGRESS, L"");
   bind_control(file_bar, IDC_FILE_PROGRESS, L"");
   bind_control(cancel, IDC_CANCEL_COPY, L"");
+  return false;
 }
 
 void C_setup_progress_dialog::on_command(int id) {

@@ -7,11 +7,8 @@
 #include "lib/controls/static.h"
 #include "lib/window/dialog.h"
 
-class C_setup_progress_dialog : public ZOR::C_dialog {
+class C_setup_progress_dialog : public ZOR::C_handler_dialog {
  public:
-  // WM_INITDIALOG, WM_COMMAND and WM_CLOSE go to their handlers; the rest to C_dialog.
-  LRESULT window_proc(UINT message, WPARAM wparam, LPARAM lparam) override;
-
   // Closes the dialog without the cancel question (the install has ended). Nothing
   // happens when the window no longer exists.
   void close_by_program();
@@ -24,12 +21,12 @@ class C_setup_progress_dialog : public ZOR::C_dialog {
 
  private:
   // WM_INITDIALOG: binds the controls; the title stays "セットアップ中".
-  void on_init();
+  bool on_init() override;
   // WM_COMMAND: the cancel button closes, which asks the cancel question.
-  void on_command(int id);
+  void on_command(int id) override;
   // WM_CLOSE: agrees at once when the program closes; otherwise asks whether to cancel the
   // install and agrees (setting abort_requested) only on Yes.
-  bool on_close();
+  bool on_close() override;
 };
 
 #endif

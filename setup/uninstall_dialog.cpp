@@ -5,24 +5,7 @@
 #include "setup/setup_environment.h"
 #include "setup/uninstall.h"
 
-LRESULT C_uninstall_dialog::window_proc(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      on_init();
-      break;
-    case WM_COMMAND:
-      on_command(LOWORD(wparam));
-      break;
-    case WM_CLOSE:
-      if (!on_close()) return 0;
-      break;
-    default:
-      break;
-  }
-  return C_dialog::window_proc(message, wparam, lparam);
-}
-
-void C_uninstall_dialog::on_init() {
+bool C_uninstall_dialog::on_init() {
   set_main_window();
   bind_control(destination, IDC_DESTINATION, L"");
   bind_control(start, IDC_UNINSTALL_START, L"");
@@ -32,6 +15,7 @@ void C_uninstall_dialog::on_init() {
   set_class_small_icon(setup_environment.icon_small);
   destination.set_text_lines(setup_environment.install_dir);
   set_show(true);
+  return false;
 }
 
 void C_uninstall_dialog::on_command(int id) {

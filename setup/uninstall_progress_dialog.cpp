@@ -3,26 +3,7 @@
 
 #include "setup/resource.h"
 
-LRESULT C_uninstall_progress_dialog::window_proc(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      on_init();
-      break;
-    case WM_COMMAND:
-      on_command(LOWORD(wparam));
-      break;
-    case WM_CLOSE:
-      // A refused close is swallowed and the window stays.
-      if (!on_close()) return 0;
-      break;
-    default:
-      break;
-  }
-  return C_dialog::window_proc(message, wparam, lparam);
+bool C_uninstall_progress_dialog::on_init() {
+  bind_control(status, IDC_STATUS, L"");
+  return false;
 }
-
-void C_uninstall_progress_dialog::on_init() { bind_control(status, IDC_STATUS, L""); }
-
-void C_uninstall_progress_dialog::on_command(int) {}
-
-bool C_uninstall_progress_dialog::on_close() { return true; }

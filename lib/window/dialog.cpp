@@ -76,6 +76,29 @@ bool C_dialog::bind_control(C_control& control, int item_id, const std::wstring&
   return true;
 }
 
+LRESULT C_handler_dialog::window_proc(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      if (on_init()) return TRUE;
+      break;
+    case WM_COMMAND:
+      on_command(LOWORD(wparam));
+      break;
+    case WM_CLOSE:
+      if (!on_close()) return 0;
+      break;
+    default:
+      break;
+  }
+  return C_dialog::window_proc(message, wparam, lparam);
+}
+
+bool C_handler_dialog::on_init() { return false; }
+
+void C_handler_dialog::on_command(int) {}
+
+bool C_handler_dialog::on_close() { return true; }
+
 INT_PTR C_modal_dialog::run_modal(int template_id, const std::wstring& dialog_name) {
   if (hwnd != nullptr) return 0;
   name = dialog_name;

@@ -39,6 +39,28 @@ class C_dialog : public C_window_base {
   int drag_start_position = 0;
 };
 
+// A dialog whose window_proc dispatches the three messages every program dialog handles
+// to its handlers; the derived dialog writes only the handlers it needs.
+class C_handler_dialog : public C_dialog {
+ public:
+  // WM_INITDIALOG -> on_init, WM_COMMAND -> on_command(LOWORD(wparam)), WM_CLOSE ->
+  // on_close (a refused close is swallowed, so the window stays); every message then
+  // goes on to C_dialog, except a refused WM_CLOSE and a WM_INITDIALOG that on_init
+  // answered with true.
+  LRESULT window_proc(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ protected:
+  // WM_INITDIALOG: binds the controls and sets their first state. True answers the message
+  // with TRUE, which lets the dialog manager put the focus on the first control; false
+  // (the default) leaves the focus where on_init put it, or nowhere.
+  virtual bool on_init();
+  // WM_COMMAND from a control, menu or accelerator: id is its identifier. Does nothing
+  // by default.
+  virtual void on_command(int id);
+  // WM_CLOSE: true lets the window be destroyed (the default), false keeps it.
+  virtual bool on_close();
+};
+
 class C_modal_dialog : public C_dialog {
  public:
   // Runs the modal dialog of template_id without owner and returns the value it passed to

@@ -22,25 +22,11 @@ const wchar_t create_failed_text[] = L"ダイアログを作成できません�
 const int progress_step = 10;
 const int progress_maximum = 100;
 
-class C_sample_dialog : public ZOR::C_dialog {
- public:
-  LRESULT window_proc(UINT message, WPARAM wparam, LPARAM lparam) override {
-    switch (message) {
-      case WM_INITDIALOG:
-        return on_init();
-      case WM_COMMAND:
-        if (HIWORD(wparam) == BN_CLICKED && on_command(LOWORD(wparam))) return TRUE;
-        break;
-      default:
-        break;
-    }
-    return C_dialog::window_proc(message, wparam, lparam);
-  }
-
+class C_sample_dialog : public ZOR::C_handler_dialog {
  private:
-  // WM_INITDIALOG: binds the controls and sets their first state; TRUE lets the dialog
+  // WM_INITDIALOG: binds the controls and sets their first state; true lets the dialog
   // manager put the focus on the first control.
-  LRESULT on_init() {
+  bool on_init() override {
     bind_control(label_, IDC_LABEL, L"label");
     bind_control(edit_, IDC_EDIT, L"edit");
     bind_control(check_, IDC_CHECK, L"check");
@@ -54,24 +40,25 @@ class C_sample_dialog : public ZOR::C_dialog {
     radio_first_.set_check(true);
     progress_.set_range(progress_maximum);
     progress_.set_pos(progress_position_);
-    return TRUE;
+    return true;
   }
 
-  // WM_COMMAND with BN_CLICKED; true when the button was one of this dialog's.
-  bool on_command(int id) {
+  // WM_COMMAND: the push buttons (none has BS_NOTIFY, so each sends only BN_CLICKED), and
+  // IDOK/IDCANCEL from Enter and Escape.
+  void on_command(int id) override {
     switch (id) {
       case IDC_ADVANCE:
         on_advance_clicked();
-        return true;
+        break;
       case IDC_MESSAGE:
         on_message_clicked();
-        return true;
+        break;
       case IDOK:
       case IDCANCEL:
         destroy();
-        return true;
+        break;
       default:
-        return false;
+        break;
     }
   }
 
