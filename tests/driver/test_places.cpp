@@ -58,6 +58,24 @@ Ctemp_folder::~Ctemp_folder() {
   }
 }
 
+std::wstring Ctemp_folder::file(const std::wstring& relative, const std::string& bytes) const {
+  const std::wstring full = *this / relative;
+  if (!write_bytes(full, bytes)) {
+    ADD_FAILURE() << "the test file " << testing::PrintToString(full) << " could not be written, error "
+                  << GetLastError();
+  }
+  return full;
+}
+
+std::wstring Ctemp_folder::folder(const std::wstring& relative) const {
+  const std::wstring full = *this / relative;
+  if (!CreateDirectoryW(full.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+    ADD_FAILURE() << "the test folder " << testing::PrintToString(full) << " could not be made, error "
+                  << GetLastError();
+  }
+  return full;
+}
+
 bool remove_folder_tree(const std::wstring& path) {
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
@@ -81,6 +99,32 @@ bool remove_folder_tree(const std::wstring& path) {
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   RemoveDirectoryW(path.c_str());
   return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string read_bytes(const std::wstring& path) {
+  std::string bytes;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return bytes;
+  char buffer[4096];
+  DWORD count = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &count, nullptr) && count > 0) bytes.append(buffer, count);
+  CloseHandle(file);
+  return bytes;
+}
+
+bool write_bytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool whole = bytes.empty() || (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                                                 nullptr) && written == bytes.size());
+  const DWORD error = GetLastError();
+  CloseHandle(file);
+  SetLastError(error);
+  return whole;
 }
 
 Ctest_registry_key::Ctest_registry_key()

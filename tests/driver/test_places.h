@@ -21,6 +21,12 @@ class Ctemp_folder {
   const std::wstring& path() const { return path_; }
   // path() + "\" + relative.
   std::wstring operator/(const std::wstring& relative) const { return path_ + L"\\" + relative; }
+  // Makes the file relative below the folder holding bytes (replacing one that is there)
+  // and returns its full path; a file that cannot be written is a test failure.
+  std::wstring file(const std::wstring& relative, const std::string& bytes = std::string()) const;
+  // Makes the folder relative below the folder and returns its full path; a folder that
+  // neither exists nor can be made is a test failure.
+  std::wstring folder(const std::wstring& relative) const;
 
  private:
   std::wstring path_;
@@ -47,6 +53,14 @@ class Ctest_registry_key {
 std::wstring unique_name();
 // Deletes a folder with everything in it (read-only entries too); true when it is gone.
 bool remove_folder_tree(const std::wstring& path);
+
+// True when a file or folder is at path.
+bool exists(const std::wstring& path);
+// The whole file as bytes, read while others may hold it open; empty when it cannot be read.
+std::string read_bytes(const std::wstring& path);
+// Replaces the file with bytes; false when it cannot be written wholly (no test failure,
+// so that a test can expect it).
+bool write_bytes(const std::wstring& path, const std::string& bytes);
 
 // Windows form of a Linux path through drive Z: ("/a/b" -> "Z:\a\b").
 std::wstring windows_path(const std::wstring& linux_path);

@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "lib/cmdline/command_line.h"
 #include "lib/text/codepage.h"
 
@@ -58,24 +55,11 @@ void collect_tree(const std::wstring& base, const std::wstring& relative, std::s
 
 }  // namespace
 
-std::string read_bytes(const std::wstring& path) {
-  std::ifstream file(path.c_str(), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-bool write_bytes(const std::wstring& path, const std::string& bytes) {
-  std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return file.good();
-}
-
 std::set<std::wstring> tree_of(const std::wstring& folder) {
   std::set<std::wstring> tree;
   collect_tree(folder, L"", tree);
   return tree;
 }
-
-bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 Csample_disc::Csample_disc(const std::wstring& name) {
   copy_tree(driver::source_path(L"tests\\data\\" + name + L"\\SetupData"), dir());

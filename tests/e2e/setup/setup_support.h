@@ -19,13 +19,11 @@ extern const wchar_t disc1_title[];
 extern const wchar_t disc2_title[];
 extern const wchar_t admin_hint[];
 
-// Whole file as bytes; empty when it cannot be read.
-std::string read_bytes(const std::wstring& path);
-// Replaces the file with bytes; false when it cannot be written.
-bool write_bytes(const std::wstring& path, const std::string& bytes);
+using driver::exists;
+using driver::read_bytes;
+using driver::write_bytes;
 // Every file and folder below folder, relative, folders with a final '\'.
 std::set<std::wstring> tree_of(const std::wstring& folder);
-bool exists(const std::wstring& path);
 
 // A copy of a sample disc's setup data folder in a temporary folder of the test, with a
 // registry path of its own ("ZorTest\<unique>") written into its Setup.ini. The marker

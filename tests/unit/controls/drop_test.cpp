@@ -45,14 +45,6 @@ HDROP make_drop(const std::vector<std::wstring>& paths) {
   return static_cast<HDROP>(memory);
 }
 
-void write_file(const std::wstring& path, const char* bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  WriteFile(file, bytes, static_cast<DWORD>(strlen(bytes)), &written, nullptr);
-  CloseHandle(file);
-}
-
 void make_shortcut(const std::wstring& link_path, const std::wstring& target) {
   IShellLinkW* link = nullptr;
   ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
@@ -75,9 +67,9 @@ TEST_F(Drop, DroppedPathBecomesTheTextWithShortcutsResolved) {
   const std::wstring other = folder / L"other.txt";
   const std::wstring link = folder / L"ショートカット.lnk";
   const std::wstring fake_link = folder / L"fake.lnk";
-  write_file(target, "target");
-  write_file(other, "other");
-  write_file(fake_link, "not a shell link");
+  ASSERT_TRUE(driver::write_bytes(target, "target"));
+  ASSERT_TRUE(driver::write_bytes(other, "other"));
+  ASSERT_TRUE(driver::write_bytes(fake_link, "not a shell link"));
   make_shortcut(link, target);
 
   ZOR::C_dialog dialog;

@@ -2,7 +2,7 @@
 #include "lib/file/file.h"
 
 #include "lib/error/error.h"
-#include "tests/unit/file/temp_folder.h"
+#include "tests/driver/test_places.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-using test_files::Ctemp_folder;
+using driver::Ctemp_folder;
 
 const int status_id = 0x3743;
 const int prompt_id = 0x3742;
@@ -109,7 +109,7 @@ TEST(BrowseForFolder, ShowsCaptionPromptAndSelectionAndReturnsTheChoice) {
   std::wstring chosen;
   bool ok = false;
   // Rooted at the test's own folder: the desktop's contents are shared with other tests.
-  const Seen_browser seen = browse_and_accept(chosen, ok, folder.path, initial, L"フォルダの参照",
+  const Seen_browser seen = browse_and_accept(chosen, ok, folder.path(), initial, L"フォルダの参照",
                                               L"インストール先を選んでください。");
   ASSERT_TRUE(seen.found);
   EXPECT_TRUE(ok);
@@ -131,7 +131,7 @@ TEST(BrowseForFolder, ALongPathIsShortenedInTheStatusLine) {
   const std::wstring initial = folder / relative;
   std::wstring chosen;
   bool ok = false;
-  const Seen_browser seen = browse_and_accept(chosen, ok, folder.path, initial, L"参照", L"選択");
+  const Seen_browser seen = browse_and_accept(chosen, ok, folder.path(), initial, L"参照", L"選択");
   EXPECT_TRUE(ok);
   ASSERT_TRUE(seen.found);
   EXPECT_EQ(chosen, initial);
@@ -145,7 +145,7 @@ TEST(BrowseForFolder, CancelReturnsFalseWithoutARecord) {
   auto answer = answer_browser(GetCurrentThreadId(), IDCANCEL, false);
   std::wstring chosen = L"unchanged";
   ZOR::set_invalid_argument_error(L"older");
-  EXPECT_FALSE(ZOR::browse_for_folder(chosen, L"", folder.path, L"参照", L"選択"));
+  EXPECT_FALSE(ZOR::browse_for_folder(chosen, L"", folder.path(), L"参照", L"選択"));
   ASSERT_TRUE(answer.get().found);
   EXPECT_EQ(chosen, L"unchanged");
   EXPECT_EQ(ZOR::get_last_error_text(), L"");

@@ -2,14 +2,14 @@
 #include "lib/file/file.h"
 
 #include "lib/error/error.h"
-#include "tests/unit/file/temp_folder.h"
+#include "tests/driver/test_places.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using test_files::Ctemp_folder;
-using test_files::exists;
+using driver::Ctemp_folder;
+using driver::exists;
 
 ZOR::Cerror_info last_error() {
   ZOR::Cerror_info info;
@@ -59,7 +59,7 @@ TEST(Folder, CreateDirectoryMakesMissingParents) {
   // An existing folder succeeds at once (SHCreateDirectoryExW itself would refuse it).
   ZOR::clear_last_error();
   EXPECT_TRUE(ZOR::create_directory(deep));
-  EXPECT_TRUE(ZOR::create_directory(folder.path));
+  EXPECT_TRUE(ZOR::create_directory(folder.path()));
   EXPECT_EQ(ZOR::get_last_error_text(), L"");
 
   const std::wstring file = folder.file(L"plain.txt");
@@ -90,13 +90,13 @@ TEST(Folder, DeleteRemoveAndCopyRecordThePlatformError) {
   const std::wstring from = folder.file(L"from.dat", "new content");
   const std::wstring to = folder.file(L"to.dat", "old");
   EXPECT_TRUE(ZOR::duplicate_file(from, to));
-  EXPECT_EQ(test_files::read_bytes(to), "new content");
-  EXPECT_EQ(test_files::read_bytes(from), "new content");
+  EXPECT_EQ(driver::read_bytes(to), "new content");
+  EXPECT_EQ(driver::read_bytes(from), "new content");
   EXPECT_FALSE(ZOR::duplicate_file(folder / L"missing.dat", to));
   EXPECT_EQ(last_error().kind, 2);
   EXPECT_EQ(last_error().code, ERROR_FILE_NOT_FOUND);
   EXPECT_EQ(last_error().operation, L"CopyFile");
-  EXPECT_EQ(test_files::read_bytes(to), "new content");
+  EXPECT_EQ(driver::read_bytes(to), "new content");
 }
 
 TEST(Folder, DocumentsFolderIsAnAbsolutePath) {

@@ -2,7 +2,7 @@
 #include "lib/file/file.h"
 
 #include "lib/error/error.h"
-#include "tests/unit/file/temp_folder.h"
+#include "tests/driver/test_places.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-using test_files::Ctemp_folder;
+using driver::Ctemp_folder;
 
 // A small disc-like tree; sizes are distinct so that totals show which files counted.
 void make_tree(const Ctemp_folder& folder) {
@@ -78,14 +78,14 @@ TEST(FileList, FiltersRecursionAndTotals) {
     SCOPED_TRACE(row.what);
     ZOR::Cfile_list list;
     const bool listed =
-        list.list(folder.path, row.name_filter, row.extension_filter, row.recurse, row.with_files, row.with_folders);
+        list.list(folder.path(), row.name_filter, row.extension_filter, row.recurse, row.with_files, row.with_folders);
     std::vector<std::wstring> paths;
     for (const auto& entry : list.entries) paths.push_back(entry.path);
     std::sort(paths.begin(), paths.end());
     EXPECT_EQ(paths, row.paths);
     EXPECT_EQ(listed, !row.paths.empty());
     EXPECT_EQ(list.total_size, row.total_size);
-    EXPECT_EQ(list.base, folder.path + L"\\");
+    EXPECT_EQ(list.base, folder.path() + L"\\");
   }
 }
 
@@ -93,8 +93,8 @@ TEST(FileList, EntriesCarryKindAndSizeAndFoldersComeFirst) {
   Ctemp_folder folder;
   make_tree(folder);
   ZOR::Cfile_list list;
-  ASSERT_TRUE(list.list(folder.path + L"\\", L"*", L"*", true, true, true));
-  EXPECT_EQ(list.base, folder.path + L"\\");
+  ASSERT_TRUE(list.list(folder.path() + L"\\", L"*", L"*", true, true, true));
+  EXPECT_EQ(list.base, folder.path() + L"\\");
   EXPECT_EQ(list.name_filter, L"*");
   auto entries = by_path(list);
   EXPECT_TRUE(entries[L"sub"].is_folder);
@@ -114,7 +114,7 @@ TEST(FileList, ListingAgainKeepsAddingToTheTotalButReplacesEntries) {
   Ctemp_folder folder;
   make_tree(folder);
   ZOR::Cfile_list list;
-  EXPECT_TRUE(list.list(folder.path, L"Setup", L"INI", false, true, false));
+  EXPECT_TRUE(list.list(folder.path(), L"Setup", L"INI", false, true, false));
   EXPECT_EQ(list.name_filter, L"setup");
   EXPECT_EQ(list.extension_filter, L"ini");
   EXPECT_EQ(list.total_size, 15u);
@@ -132,7 +132,7 @@ TEST(FileList, AMissingFolderListsNothingAndIsNoError) {
   EXPECT_TRUE(list.entries.empty());
   EXPECT_EQ(list.total_size, 0u);
   EXPECT_EQ(ZOR::get_last_error_text(), L"");
-  EXPECT_FALSE(list.list(folder.path, L"*", L"*", true, true, true));
+  EXPECT_FALSE(list.list(folder.path(), L"*", L"*", true, true, true));
 }
 
 }  // namespace

@@ -2,14 +2,14 @@
 #include "lib/file/file.h"
 
 #include "lib/error/error.h"
-#include "tests/unit/file/temp_folder.h"
+#include "tests/driver/test_places.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using test_files::Ctemp_folder;
-using test_files::exists;
+using driver::Ctemp_folder;
+using driver::exists;
 
 // A tree with read-only files at two levels; returns nothing, the names are fixed.
 void make_tree(const Ctemp_folder& folder) {
@@ -35,8 +35,8 @@ TEST(RemoveTree, RefusesRootsRelativeAndMissingPathsAndDeletesNothing) {
   const std::wstring plain_file = folder.file(L"plain.txt", "p");
   wchar_t previous[MAX_PATH] = {};
   GetCurrentDirectoryW(MAX_PATH, previous);
-  ASSERT_TRUE(SetCurrentDirectoryW(folder.path.c_str()));
-  const std::wstring drive = folder.path.substr(0, 3);  // "C:\"
+  ASSERT_TRUE(SetCurrentDirectoryW(folder.path().c_str()));
+  const std::wstring drive = folder.path().substr(0, 3);  // "C:\"
   const std::wstring refused[] = {
       drive,
       drive.substr(0, 2),
@@ -49,7 +49,7 @@ TEST(RemoveTree, RefusesRootsRelativeAndMissingPathsAndDeletesNothing) {
       drive + L"x\\..",
       drive + L"\\",
       drive + L"/",
-      folder.path.substr(0, 2) + L"/" + folder.path.substr(3),
+      folder.path().substr(0, 2) + L"/" + folder.path().substr(3),
       folder / L"missing",
       plain_file,
   };
@@ -115,7 +115,7 @@ TEST(RemoveTree, ReadOnlyFilesStayUnlessCleared) {
 
   EXPECT_TRUE(ZOR::filesys_remove_directory(game, true, true, true));
   EXPECT_FALSE(exists(game));
-  EXPECT_TRUE(exists(folder.path));
+  EXPECT_TRUE(exists(folder.path()));
 }
 
 TEST(RemoveTree, KeepsTheFoldersItIsAskedToKeep) {

@@ -2,7 +2,7 @@
 #include "lib/file/file.h"
 
 #include "lib/error/error.h"
-#include "tests/unit/file/temp_folder.h"
+#include "tests/driver/test_places.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 namespace {
 
-using test_files::Ctemp_folder;
+using driver::Ctemp_folder;
 
 const std::wstring failed_in = L" においてエラーが発生しました。";
 
@@ -83,7 +83,7 @@ TEST(Stream, OpenFailuresNameTheModeAndErrno) {
   info = last_error();
   EXPECT_EQ(info.code, 13);
   EXPECT_EQ(info.operation, L"fopen(\"wb\")");
-  EXPECT_EQ(test_files::read_bytes(locked), "x");
+  EXPECT_EQ(driver::read_bytes(locked), "x");
 }
 
 TEST(Stream, ReadWriteSeekTellRoundTrip) {
@@ -94,7 +94,7 @@ TEST(Stream, ReadWriteSeekTellRoundTrip) {
   EXPECT_EQ(ZOR::file_write("abc\0def", 7, handle), 7);
   EXPECT_EQ(ZOR::file_tell(handle), 7);
   EXPECT_TRUE(ZOR::file_close(handle));
-  EXPECT_EQ(test_files::read_bytes(path), std::string("abc\0def", 7));
+  EXPECT_EQ(driver::read_bytes(path), std::string("abc\0def", 7));
 
   ASSERT_TRUE(ZOR::file_open(handle, path, L"rb"));
   EXPECT_TRUE(ZOR::file_seek(handle, SEEK_END));
@@ -165,7 +165,7 @@ TEST(Cfile, WriteTextWritesAnsiBytesWithoutTerminator) {
     EXPECT_TRUE(file.write_text(L""));
     EXPECT_TRUE(file.write_text(L"A=1\r\n"));
   }
-  EXPECT_EQ(test_files::read_bytes(path), "\x93\xFA\x96\x7B" "A=1\r\n");
+  EXPECT_EQ(driver::read_bytes(path), "\x93\xFA\x96\x7B" "A=1\r\n");
 
   ZOR::Cfile closed;
   EXPECT_FALSE(closed.write_text(L"x"));

@@ -3,13 +3,12 @@
 #include "lib/setting/setting_file.h"
 
 #include "lib/error/error.h"
+#include "tests/driver/test_places.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,71 +16,29 @@ namespace {
 
 using Lines = std::vector<std::wstring>;
 
-// A temporary folder of this test's own, removed with the files written into it.
-class Temp_folder {
- public:
-  Temp_folder() {
-    wchar_t base[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH, base);
-    path = std::wstring(base) + L"zor_setting_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-           std::to_wstring(GetTickCount());
-    CreateDirectoryW(path.c_str(), nullptr);
-  }
-  ~Temp_folder() {
-    for (const auto& f : files) DeleteFileW(f.c_str());
-    RemoveDirectoryW(path.c_str());
-  }
-  Temp_folder(const Temp_folder&) = delete;
-  Temp_folder& operator=(const Temp_folder&) = delete;
-
-  // Writes bytes as the file name inside the folder; returns its path.
-  std::wstring write(const std::wstring& name, const std::string& bytes) {
-    const std::wstring file = path + L"\\" + name;
-    FILE* f = _wfopen(file.c_str(), L"wb");
-    EXPECT_NE(f, nullptr);
-    if (f != nullptr) {
-      std::fwrite(bytes.data(), 1, bytes.size(), f);
-      std::fclose(f);
-    }
-    files.push_back(file);
-    return file;
-  }
-
-  std::wstring path;
-  std::vector<std::wstring> files;
-};
-
-// The sample disc folder of the source tree, as the Wine drive Z: shows it.
-std::wstring source_path(const std::wstring& relative) {
-  const char* root = std::getenv("ZOR_SOURCE_DIR");
-  std::wstring path = L"Z:";
-  for (const char* c = root != nullptr ? root : ""; *c != '\0'; ++c) path += *c == '/' ? L'\\' : wchar_t(*c);
-  return path + L"\\" + relative;
-}
-
 TEST(SettingFile, LoadsCodePage932AndCrLfAndEmptyFiles) {
-  Temp_folder folder;
+  driver::Ctemp_folder folder;
   // 星降る夜 in code page 932, and 表示, whose 表 has the trail byte 0x5C ('\').
   const std::string title = "\x90\xAF\x8D\x7E\x82\xE9\x96\xE9";
   const std::string shown = "\x95\x5C\x8E\xA6";
-  const std::wstring file = folder.write(L"Setup.ini", "#GAME_TITLE = \"" + title + "\"\r\n#X = \"" + shown +
+  const std::wstring file = folder.file(L"Setup.ini", "#GAME_TITLE = \"" + title + "\"\r\n#X = \"" + shown +
                                                           "\"\r\n\r\nlast");
   Lines lines;
   ASSERT_TRUE(ZOR::load_text_lines(file, lines));
   EXPECT_EQ(lines, (Lines{L"#GAME_TITLE = \"星降る夜\"", L"#X = \"表示\"", L"", L"last"}));
 
   std::wstring text = L"stale";
-  ASSERT_TRUE(ZOR::load_text_file(folder.write(L"empty.ini", ""), text));
+  ASSERT_TRUE(ZOR::load_text_file(folder.file(L"empty.ini", ""), text));
   EXPECT_EQ(text, L"");
-  ASSERT_TRUE(ZOR::load_text_lines(folder.write(L"empty2.ini", ""), lines));
+  ASSERT_TRUE(ZOR::load_text_lines(folder.file(L"empty2.ini", ""), lines));
   EXPECT_EQ(lines, Lines{L""});
-  ASSERT_TRUE(ZOR::load_text_lines(folder.write(L"lf.ini", "a\n"), lines));
+  ASSERT_TRUE(ZOR::load_text_lines(folder.file(L"lf.ini", "a\n"), lines));
   EXPECT_EQ(lines, (Lines{L"a", L""}));
 }
 
 TEST(SettingFile, MissingFileRecordsTheOpenAndGivesTheOpenMessage) {
-  Temp_folder folder;
-  const std::wstring missing = folder.path + L"\\Setup.ini";
+  driver::Ctemp_folder folder;
+  const std::wstring missing = folder / L"Setup.ini";
   Lines lines = {L"stale"};
   ZOR::clear_last_error();
   EXPECT_FALSE(ZOR::load_text_lines(missing, lines));
@@ -108,10 +65,10 @@ TEST(SettingFile, MissingFileRecordsTheOpenAndGivesTheOpenMessage) {
 }
 
 TEST(SettingFile, ZeroByteSetupIniHasNoSettings) {
-  Temp_folder folder;
+  driver::Ctemp_folder folder;
   ZOR::Csetup_ini setup;
   ZOR::Cini_problem problem;
-  EXPECT_FALSE(ZOR::read_setup_ini(folder.write(L"Setup.ini", ""), setup, problem));
+  EXPECT_FALSE(ZOR::read_setup_ini(folder.file(L"Setup.ini", ""), setup, problem));
   EXPECT_EQ(problem.message, L"ゲームタイトルが設定されていません。");
   EXPECT_EQ(problem.caption, L"Setup.exe");
   EXPECT_EQ(problem.line, 0);
@@ -120,7 +77,7 @@ TEST(SettingFile, ZeroByteSetupIniHasNoSettings) {
 TEST(SettingFile, SampleDiscsReadInSetupAndFoyer) {
   ZOR::Csetup_ini one;
   ZOR::Cini_problem problem;
-  ASSERT_TRUE(ZOR::read_setup_ini(source_path(L"tests\\data\\disc1\\SetupData\\Setup.ini"), one, problem))
+  ASSERT_TRUE(ZOR::read_setup_ini(driver::source_path(L"tests\\data\\disc1\\SetupData\\Setup.ini"), one, problem))
       << testing::PrintToString(problem.message);
   EXPECT_EQ(one.game_title, L"星降る夜の物語");
   EXPECT_EQ(one.reg_path, L"Lumora\\Hoshifuru");
@@ -131,7 +88,7 @@ TEST(SettingFile, SampleDiscsReadInSetupAndFoyer) {
   EXPECT_EQ(one.setup_files[2].disc_index, 0);
 
   ZOR::Csetup_ini two;
-  ASSERT_TRUE(ZOR::read_setup_ini(source_path(L"tests\\data\\disc2\\SetupData\\Setup.ini"), two, problem))
+  ASSERT_TRUE(ZOR::read_setup_ini(driver::source_path(L"tests\\data\\disc2\\SetupData\\Setup.ini"), two, problem))
       << testing::PrintToString(problem.message);
   EXPECT_EQ(two.disc_count, 2);
   EXPECT_EQ(two.disc_names[1], L"星降る夜の物語 ディスク２");
@@ -141,11 +98,11 @@ TEST(SettingFile, SampleDiscsReadInSetupAndFoyer) {
   EXPECT_EQ(two.setup_files[2].disc_index, 1);
 
   std::wstring reg_path;
-  ASSERT_TRUE(ZOR::find_reg_path(source_path(L"tests\\data\\disc2\\SetupData\\Setup.ini"), reg_path));
+  ASSERT_TRUE(ZOR::find_reg_path(driver::source_path(L"tests\\data\\disc2\\SetupData\\Setup.ini"), reg_path));
   EXPECT_EQ(reg_path, L"Lumora\\Hoshifuru2");
 
   ZOR::Cfoyer_ini foyer;
-  ASSERT_TRUE(ZOR::read_foyer_ini(source_path(L"tests\\data\\disc1\\SetupData\\Setup.ini"), foyer, problem));
+  ASSERT_TRUE(ZOR::read_foyer_ini(driver::source_path(L"tests\\data\\disc1\\SetupData\\Setup.ini"), foyer, problem));
   EXPECT_EQ(foyer.game_title, L"星降る夜の物語");
   EXPECT_FALSE(foyer.manual_use);
 }

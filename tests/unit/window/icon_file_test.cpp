@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/unit/file/temp_folder.h"
+#include "tests/driver/test_places.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ TEST(IconFile, HeaderCheck) {
 }
 
 TEST(IconFile, LoadsBothSizesOrNamesTheProblem) {
-  test_files::Ctemp_folder folder;
+  driver::Ctemp_folder folder;
   const std::string sample = sample_icon_bytes();
   ASSERT_GT(sample.size(), 6u) << "the sample disc's Setup.ico";
   const struct {
