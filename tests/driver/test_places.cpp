@@ -127,6 +127,39 @@ bool write_bytes(const std::wstring& path, const std::string& bytes) {
   return whole;
 }
 
+bool make_sized_file(const std::wstring& path, std::int64_t size) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER end;
+  end.QuadPart = size;
+  const bool sized = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  CloseHandle(file);
+  return sized;
+}
+
+void copy_folder_tree(const std::wstring& from, const std::wstring& to) {
+  CreateDirectoryW(to.c_str(), nullptr);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) {
+    ADD_FAILURE() << "cannot list " << testing::PrintToString(from);
+    return;
+  }
+  do {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L".." || name == L".empty") continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      copy_folder_tree(from + L"\\" + name, to + L"\\" + name);
+    } else {
+      EXPECT_TRUE(CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE))
+          << testing::PrintToString(from + L"\\" + name);
+      // The repository's files may be read-only for the test user; the copies are the test's.
+      SetFileAttributesW((to + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
+
 Ctest_registry_key::Ctest_registry_key()
     : path_(std::wstring(test_key_root) + L"\\" + unique_name()) {}
 

@@ -3,6 +3,7 @@
 #ifndef ZOR_TESTS_DRIVER_TEST_PLACES_H
 #define ZOR_TESTS_DRIVER_TEST_PLACES_H
 
+#include <cstdint>
 #include <string>
 
 namespace driver {
@@ -61,6 +62,13 @@ std::string read_bytes(const std::wstring& path);
 // Replaces the file with bytes; false when it cannot be written wholly (no test failure,
 // so that a test can expect it).
 bool write_bytes(const std::wstring& path, const std::string& bytes);
+// Creates a file of size bytes without writing them (its content reads as zeros); false
+// when it cannot be made.
+bool make_sized_file(const std::wstring& path, std::int64_t size);
+// Copies the tree below from into to (made when missing), leaving out the repository's
+// ".empty" markers so that their folders are really empty; the copies are writable. A
+// folder that cannot be listed or a file that cannot be copied is a test failure.
+void copy_folder_tree(const std::wstring& from, const std::wstring& to);
 
 // Windows form of a Linux path through drive Z: ("/a/b" -> "Z:\a\b").
 std::wstring windows_path(const std::wstring& linux_path);

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <set>
 
+#include "tests/driver/message_box.h"
+
 namespace driver {
 namespace {
 
@@ -111,6 +113,23 @@ HWND wait_window(DWORD process_id, const std::wstring& title, const std::wstring
   ADD_FAILURE() << "no visible window titled " << testing::PrintToString(title) << " of class "
                 << testing::PrintToString(class_name) << " in process " << process_id
                 << " within " << timeout_ms << " ms; its windows:\n"
+                << testing::PrintToString(describe_windows(process_id));
+  return nullptr;
+}
+
+HWND wait_dialog(DWORD process_id, const std::wstring& title, int item_id, DWORD timeout_ms) {
+  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
+  for (;;) {
+    for (HWND window : top_level_windows(process_id)) {
+      if (is_visible(window) && text_of(window) == title && item(window, item_id) && !is_message_box(window)) {
+        return window;
+      }
+    }
+    if (GetTickCount64() >= deadline) break;
+    Sleep(poll_ms);
+  }
+  ADD_FAILURE() << "no visible dialog titled " << testing::PrintToString(title) << " with item " << item_id
+                << " in process " << process_id << " within " << timeout_ms << " ms; its windows:\n"
                 << testing::PrintToString(describe_windows(process_id));
   return nullptr;
 }

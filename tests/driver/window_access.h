@@ -26,6 +26,10 @@ HWND find_window(DWORD process_id, const std::wstring& title,
 // find_window repeated until it finds one or timeout_ms runs out (then: test failure, null).
 HWND wait_window(DWORD process_id, const std::wstring& title,
                  const std::wstring& class_name = L"", DWORD timeout_ms = default_timeout_ms);
+// The first visible dialog of the process with this title that has the item item_id (a
+// message box never counts), waited for until timeout_ms runs out (then: test failure, null).
+HWND wait_dialog(DWORD process_id, const std::wstring& title, int item_id,
+                 DWORD timeout_ms = default_timeout_ms);
 // Waits until window no longer exists; false (test failure) on timeout.
 bool wait_window_gone(HWND window, DWORD timeout_ms = default_timeout_ms);
 // Process that owns window, 0 when it does not exist.

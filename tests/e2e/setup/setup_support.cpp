@@ -15,27 +15,6 @@ const wchar_t admin_hint[] =
 
 namespace {
 
-// Copies the tree below from into to, leaving out the ".empty" markers.
-void copy_tree(const std::wstring& from, const std::wstring& to) {
-  CreateDirectoryW(to.c_str(), nullptr);
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &found);
-  ASSERT_NE(search, INVALID_HANDLE_VALUE) << "cannot list " << testing::PrintToString(from);
-  do {
-    std::wstring name = found.cFileName;
-    if (name == L"." || name == L".." || name == L".empty") continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      copy_tree(from + L"\\" + name, to + L"\\" + name);
-    } else {
-      EXPECT_TRUE(CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE))
-          << testing::PrintToString(name);
-      // The repository's files may be read-only for the test user; the copies are the test's.
-      SetFileAttributesW((to + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-}
-
 void collect_tree(const std::wstring& base, const std::wstring& relative, std::set<std::wstring>& tree) {
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW((base + L"\\" + relative + L"*").c_str(), &found);
@@ -62,7 +41,7 @@ std::set<std::wstring> tree_of(const std::wstring& folder) {
 }
 
 Csample_disc::Csample_disc(const std::wstring& name) {
-  copy_tree(driver::source_path(L"tests\\data\\" + name + L"\\SetupData"), dir());
+  driver::copy_folder_tree(driver::source_path(L"tests\\data\\" + name + L"\\SetupData"), dir());
   CreateDirectoryW(scratch().c_str(), nullptr);
   reg_path_ = key_.path().substr(std::wstring(L"Software\\").size());
   set_ini_line(L"#REG_PATH", L"#REG_PATH = \"" + ZOR::escape_argument_value(reg_path_) + L"\"");
@@ -140,34 +119,12 @@ bool key_exists(const std::wstring& key_path) {
   return true;
 }
 
-bool make_sized_file(const std::wstring& path, std::int64_t size) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER end;
-  end.QuadPart = size;
-  bool sized = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-  CloseHandle(file);
-  return sized;
-}
-
 bool Csetup::start(const std::wstring& arguments) {
   return process.start(driver::program_path(L"Setup.exe"), arguments);
 }
 
 HWND Csetup::wait_dialog(const std::wstring& title, int item_id, DWORD timeout_ms) {
-  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
-  do {
-    for (HWND window : driver::top_level_windows(id())) {
-      if (driver::is_visible(window) && driver::text_of(window) == title && driver::item(window, item_id) &&
-          !driver::is_message_box(window)) {
-        return window;
-      }
-    }
-    Sleep(20);
-  } while (GetTickCount64() < deadline);
-  ADD_FAILURE() << "no dialog " << testing::PrintToString(title) << " with item " << item_id << "; windows:\n"
-                << testing::PrintToString(driver::describe_windows(id()));
-  return nullptr;
+  return driver::wait_dialog(id(), title, item_id, timeout_ms);
 }
 
 bool Csetup::expect_box(const std::wstring& caption, const std::wstring& text, driver::Box_icon icon, int answer) {

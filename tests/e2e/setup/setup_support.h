@@ -67,8 +67,7 @@ struct Cstored_value {
 Cstored_value stored_value(const std::wstring& key_path, const std::wstring& name);
 bool key_exists(const std::wstring& key_path);
 
-// Creates a file of size bytes without writing them (its content reads as zeros).
-bool make_sized_file(const std::wstring& path, std::int64_t size);
+using driver::make_sized_file;
 
 // Setup.exe under test.
 class Csetup {

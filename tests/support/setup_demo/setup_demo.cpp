@@ -70,68 +70,23 @@ void settle_and_shoot(const std::string& name) {
   shoot(name);
 }
 
-void copy_tree(const std::wstring& from, const std::wstring& to) {
-  CreateDirectoryW(to.c_str(), nullptr);
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &found);
-  ASSERT_NE(search, INVALID_HANDLE_VALUE);
-  do {
-    std::wstring name = found.cFileName;
-    if (name == L"." || name == L".." || name == L".empty") continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      copy_tree(from + L"\\" + name, to + L"\\" + name);
-    } else {
-      CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE);
-      SetFileAttributesW((to + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-}
-
-void write_file(const std::wstring& path, const std::string& bytes) {
-  std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 // The two-disc sample, grown so that the dialogs stay long enough on screen to be seen:
 // a 1 GB film (zeros, no room taken on the disc) and a voice folder of 3000 small files.
 std::wstring prepare_disc(const std::wstring& folder) {
   std::wstring dir = folder + L"\\SetupData";
-  copy_tree(driver::source_path(L"tests\\data\\disc2\\SetupData"), dir);
+  driver::copy_folder_tree(driver::source_path(L"tests\\data\\disc2\\SetupData"), dir);
   std::wstring game = dir + L"\\GameData";
-  HANDLE film = CreateFileW((game + L"\\movie\\film.mpg").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  LARGE_INTEGER size;
-  size.QuadPart = 1LL << 30;
-  SetFilePointerEx(film, size, nullptr, FILE_BEGIN);
-  SetEndOfFile(film);
-  CloseHandle(film);
+  EXPECT_TRUE(driver::make_sized_file(game + L"\\movie\\film.mpg", 1LL << 30));
   CreateDirectoryW((game + L"\\voice").c_str(), nullptr);
-  for (int i = 0; i < 3000; ++i) write_file(game + L"\\voice\\v" + std::to_wstring(i) + L".ogg", std::string(1024, 'v'));
-  std::string ini;
-  std::ifstream in((dir + L"\\Setup.ini").c_str(), std::ios::binary);
-  ini.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  in.close();
+  for (int i = 0; i < 3000; ++i) {
+    EXPECT_TRUE(driver::write_bytes(game + L"\\voice\\v" + std::to_wstring(i) + L".ogg", std::string(1024, 'v')));
+  }
+  std::string ini = driver::read_bytes(dir + L"\\Setup.ini");
   std::string old_size = "#SETUP_SIZE = 38141";
   ini.replace(ini.find(old_size), old_size.size(), "#SETUP_SIZE = " + std::to_string((1LL << 30) + 38141 + 3000 * 1024));
   ini += "#SETUP_FILE = \"voice\", 1\n";
-  write_file(dir + L"\\Setup.ini", ini);
+  EXPECT_TRUE(driver::write_bytes(dir + L"\\Setup.ini", ini));
   return dir;
-}
-
-// The first visible dialog of the process with this title that has item_id.
-HWND wait_dialog(DWORD process, const std::wstring& window_title, int item_id) {
-  const ULONGLONG deadline = GetTickCount64() + driver::default_timeout_ms;
-  while (GetTickCount64() < deadline) {
-    for (HWND window : driver::top_level_windows(process)) {
-      if (driver::is_visible(window) && driver::text_of(window) == window_title && driver::item(window, item_id) &&
-          !driver::is_message_box(window)) {
-        return window;
-      }
-    }
-    Sleep(5);
-  }
-  ADD_FAILURE() << "no dialog " << testing::PrintToString(window_title);
-  return nullptr;
 }
 
 // Waits for the next message box, shows it in a picture, and answers it.
@@ -155,7 +110,7 @@ TEST(SetupDemo, InstallAndUninstallTheSampleDisc) {
   printf("Setup, mode \"setup\":\n");
   driver::Cprocess setup;
   ASSERT_TRUE(setup.start(driver::program_path(L"Setup.exe"), L"/mode=\"setup\" " + arguments));
-  HWND dialog = wait_dialog(setup.id(), title, 1010);
+  HWND dialog = driver::wait_dialog(setup.id(), title, 1010);
   ASSERT_TRUE(dialog);
   settle_and_shoot("setup-dialog");
   ASSERT_TRUE(hook.request_selection(setup.id(), games));
@@ -178,7 +133,7 @@ TEST(SetupDemo, InstallAndUninstallTheSampleDisc) {
     // shows it moved up, out of their way.
     driver::Cmessage_box prompt = driver::wait_message_box(setup.id());
     ASSERT_TRUE(prompt.window);
-    HWND waiting = wait_dialog(setup.id(), L"セットアップ", 1014);
+    HWND waiting = driver::wait_dialog(setup.id(), L"セットアップ", 1014);
     RECT area = {};
     GetWindowRect(waiting, &area);
     SetWindowPos(waiting, HWND_TOP, area.left, area.top - 330, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
@@ -186,9 +141,9 @@ TEST(SetupDemo, InstallAndUninstallTheSampleDisc) {
     settle_and_shoot("disc-prompt-and-waiting-window");
     ASSERT_TRUE(driver::answer_message_box(prompt, IDOK));
   }
-  write_file(dir + L"\\DISC2", "");
+  ASSERT_TRUE(driver::write_bytes(dir + L"\\DISC2", ""));
   answer_box(setup.id(), L"星降る夜の物語 ディスク２を入れて下さい。", IDOK, "");
-  HWND progress = wait_dialog(setup.id(), L"セットアップ中", 1013);
+  HWND progress = driver::wait_dialog(setup.id(), L"セットアップ中", 1013);
   ASSERT_TRUE(progress);
   while (driver::item_text(progress, 1014) != L"film.mpg" && driver::window_process(progress) != 0) Sleep(5);
   settle_and_shoot("setup-progress");
@@ -200,14 +155,14 @@ TEST(SetupDemo, InstallAndUninstallTheSampleDisc) {
   printf("Setup, mode \"uninstall\":\n");
   driver::Cprocess uninstall;
   ASSERT_TRUE(uninstall.start(driver::program_path(L"Setup.exe"), L"/mode=\"uninstall\" " + arguments));
-  HWND uninstall_dialog = wait_dialog(uninstall.id(), title, 1015);
+  HWND uninstall_dialog = driver::wait_dialog(uninstall.id(), title, 1015);
   ASSERT_TRUE(uninstall_dialog);
   settle_and_shoot("uninstall-dialog");
   ASSERT_TRUE(driver::click(uninstall_dialog, 1015));
   answer_box(uninstall.id(), std::wstring(title) + L"をアンインストールします。よろしいですか？", IDYES,
              "uninstall-question");
   // The removal of 3000 voice files keeps the progress dialog up for a moment.
-  HWND removal = wait_dialog(uninstall.id(), L"アンインストール中", 1014);
+  HWND removal = driver::wait_dialog(uninstall.id(), L"アンインストール中", 1014);
   if (removal) shoot("uninstall-progress");
   answer_box(uninstall.id(), L"アンインストールが完了しました。", IDOK, "uninstall-complete");
   ASSERT_TRUE(uninstall.wait_exit(&exit_code));
