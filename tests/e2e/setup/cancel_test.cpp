@@ -55,8 +55,7 @@ TEST(SetupCancel, CancelDuringALargeFileRollsBackAndSetupWorksAgain) {
   add_large_file(disc);
   driver::Cfolder_browser_hook hook;
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc1_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc1_title);
   ASSERT_TRUE(dialog);
   const std::wstring install_dir = disc.scratch() + L"\\" + disc.reg_path();
   ASSERT_TRUE(choose_destination(hook, setup, dialog, disc.scratch(), install_dir));
@@ -107,18 +106,14 @@ TEST(SetupCancel, CloseBoxOfTheProgressDialogAsksTheSameQuestion) {
   add_large_file(disc);
   driver::Cfolder_browser_hook hook;
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc1_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc1_title);
   ASSERT_TRUE(dialog);
   ASSERT_TRUE(choose_destination(hook, setup, dialog, disc.scratch(), disc.scratch() + L"\\" + disc.reg_path()));
   HWND progress = install_until_large_file(setup, dialog);
   ASSERT_TRUE(progress);
   ASSERT_TRUE(PostMessageW(progress, WM_SYSCOMMAND, SC_CLOSE, 0));
   ASSERT_TRUE(setup.expect_box(disc1_title, L"セットアップを中止します。よろしいですか？", Box_icon::warning, IDYES));
-  ASSERT_TRUE(setup.expect_box(disc1_title, L"セットアップを中止しました。", Box_icon::warning, IDOK));
-  EXPECT_TRUE(tree_of(disc.scratch()).empty());
-  ASSERT_TRUE(driver::click(dialog, close_button));
-  setup.expect_exit();
+  expect_rolled_back(setup, dialog, disc, disc1_title, disc.scratch());
 }
 
 }  // namespace

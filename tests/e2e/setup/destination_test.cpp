@@ -33,8 +33,7 @@ TEST(SetupDestination, LengthLimitAndCancelledBrowser) {
   Csample_disc disc;
   driver::Cfolder_browser_hook hook;
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc1_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc1_title);
   ASSERT_TRUE(dialog);
   const std::wstring opening = driver::item_text(dialog, destination_box);
 
@@ -64,8 +63,7 @@ TEST(SetupDestination, DestinationThatVanishedCountsAsTooFull) {
   Csample_disc disc;
   driver::Cfolder_browser_hook hook;
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc1_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc1_title);
   ASSERT_TRUE(dialog);
   std::wstring chosen = disc.scratch() + L"\\gone";
   ASSERT_TRUE(CreateDirectoryW(chosen.c_str(), nullptr));
@@ -103,8 +101,7 @@ TEST(SetupDestination, DriveTooFullIsRefused) {
 
   driver::Cfolder_browser_hook hook;
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc1_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc1_title);
   ASSERT_TRUE(dialog);
   ASSERT_TRUE(choose_destination(hook, setup, dialog, drive + L"\\", drive + L"\\" + disc.reg_path()));
   EXPECT_EQ(driver::item_text(dialog, free_space_text),

@@ -27,20 +27,15 @@ TEST(SetupFailure, ReadOnlyRegIniStopsAndRollsBack) {
 
   driver::Cfolder_browser_hook hook;
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc1_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc1_title);
   ASSERT_TRUE(dialog);
   ASSERT_TRUE(choose_destination(hook, setup, dialog, disc.scratch(), install_dir));
   ASSERT_TRUE(driver::click(dialog, start_button));
   ASSERT_TRUE(setup.expect_box(disc1_title, L"セットアップを開始します。よろしいですか？", Box_icon::information, IDYES));
   ASSERT_TRUE(setup.expect_box(disc1_title, L"reg.ini が作成できませんでした。セットアップを中止します。",
                                Box_icon::warning, IDOK));
-  ASSERT_TRUE(setup.expect_box(disc1_title, L"セットアップを中止しました。", Box_icon::warning, IDOK));
   // The copies, the read-only reg.ini and the folders up to the chosen base are removed.
-  EXPECT_TRUE(tree_of(disc.scratch()).empty()) << testing::PrintToString(tree_of(disc.scratch()));
-  EXPECT_FALSE(key_exists(disc.reg_key()));
-  ASSERT_TRUE(driver::click(dialog, close_button));
-  setup.expect_exit();
+  expect_rolled_back(setup, dialog, disc, disc1_title, disc.scratch());
 }
 
 TEST(SetupFailure, DiscFileEndingEarlyStopsAndRollsBack) {
@@ -51,8 +46,7 @@ TEST(SetupFailure, DiscFileEndingEarlyStopsAndRollsBack) {
   ASSERT_TRUE(make_sized_file(disc.game_data() + L"\\big.bin", 2LL << 30));
   driver::Cfolder_browser_hook hook;
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc1_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc1_title);
   ASSERT_TRUE(dialog);
   ASSERT_TRUE(choose_destination(hook, setup, dialog, disc.scratch(), disc.scratch() + L"\\" + disc.reg_path()));
   HWND progress = begin_install(setup, dialog, disc1_title);
@@ -70,11 +64,7 @@ TEST(SetupFailure, DiscFileEndingEarlyStopsAndRollsBack) {
                           L"関数 fread においてエラーが発生しました。\nI/O エラーです。\n\n" + admin_hint);
   EXPECT_STREQ(driver::icon_name(box.icon), "warning");
   ASSERT_TRUE(driver::answer_message_box(box, IDOK));
-  ASSERT_TRUE(setup.expect_box(disc1_title, L"セットアップを中止しました。", Box_icon::warning, IDOK));
-  EXPECT_TRUE(tree_of(disc.scratch()).empty()) << testing::PrintToString(tree_of(disc.scratch()));
-  EXPECT_FALSE(key_exists(disc.reg_key()));
-  ASSERT_TRUE(driver::click(dialog, close_button));
-  setup.expect_exit();
+  expect_rolled_back(setup, dialog, disc, disc1_title, disc.scratch());
 }
 
 TEST(SetupFailure, FullDriveStopsTheCopyAndRollsBack) {
@@ -90,8 +80,7 @@ TEST(SetupFailure, FullDriveStopsTheCopyAndRollsBack) {
 
   driver::Cfolder_browser_hook hook;
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc2_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc2_title);
   ASSERT_TRUE(dialog);
   ASSERT_TRUE(choose_destination(hook, setup, dialog, drive + L"\\", drive + L"\\" + disc.reg_path()));
   ASSERT_TRUE(driver::click(dialog, start_button));
@@ -103,11 +92,7 @@ TEST(SetupFailure, FullDriveStopsTheCopyAndRollsBack) {
       << testing::PrintToString(box.text);
   EXPECT_STREQ(driver::icon_name(box.icon), "warning");
   ASSERT_TRUE(driver::answer_message_box(box, IDOK));
-  ASSERT_TRUE(setup.expect_box(disc2_title, L"セットアップを中止しました。", Box_icon::warning, IDOK));
-  EXPECT_TRUE(tree_of(drive + L"\\").empty()) << testing::PrintToString(tree_of(drive + L"\\"));
-  EXPECT_FALSE(key_exists(disc.reg_key()));
-  ASSERT_TRUE(driver::click(dialog, close_button));
-  setup.expect_exit();
+  expect_rolled_back(setup, dialog, disc, disc2_title, drive + L"\\");
 }
 
 // Deletes a file when the test ends, however it ends.
@@ -143,8 +128,7 @@ TEST(SetupFailure, RegIniThatCannotBeWrittenOnAFullDriveStopsAndRollsBack) {
   disc.set_ini_line(L"#SETUP_FILE = \"movie\"", L"#SETUP_FILE = \"movie\", 1");
   driver::Cfolder_browser_hook hook;
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc2_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc2_title);
   ASSERT_TRUE(dialog);
   ASSERT_TRUE(choose_destination(hook, setup, dialog, drive + L"\\", drive + L"\\" + disc.reg_path()));
   ASSERT_TRUE(driver::click(dialog, start_button));
@@ -156,11 +140,7 @@ TEST(SetupFailure, RegIniThatCannotBeWrittenOnAFullDriveStopsAndRollsBack) {
   ASSERT_TRUE(driver::answer_message_box(prompt, IDOK));
   ASSERT_TRUE(setup.expect_box(disc2_title, L"reg.ini が作成できませんでした。セットアップを中止します。",
                                Box_icon::warning, IDOK));
-  ASSERT_TRUE(setup.expect_box(disc2_title, L"セットアップを中止しました。", Box_icon::warning, IDOK));
-  EXPECT_EQ(tree_of(drive + L"\\"), std::set<std::wstring>{L"filler.bin"});
-  EXPECT_FALSE(key_exists(disc.reg_key()));
-  ASSERT_TRUE(driver::click(dialog, close_button));
-  setup.expect_exit();
+  expect_rolled_back(setup, dialog, disc, disc2_title, drive + L"\\", {L"filler.bin"});
 }
 
 }  // namespace

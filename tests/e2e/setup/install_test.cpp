@@ -77,8 +77,7 @@ TEST(SetupInstall, FullInstallIntoAChosenFolder) {
   Csample_disc disc;
   driver::Cfolder_browser_hook hook;
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc1_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc1_title);
   ASSERT_TRUE(dialog);
 
   // The opening state: Program Files as base, full install chosen, sizes with 100 MB to spare.
@@ -116,8 +115,7 @@ TEST(SetupInstall, MinimalInstallLeavesTheFoldersOnTheDisc) {
   disc.set_ini_line(L"#REG_PATH", L"#REG_PATH = \"" + ZOR::escape_argument_value(reg_path) + L"\"");
   driver::Cfolder_browser_hook hook;
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc1_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc1_title);
   ASSERT_TRUE(dialog);
   std::wstring base = disc.scratch();
   std::wstring install_dir = base + L"\\" + reg_path;
@@ -150,8 +148,7 @@ TEST(SetupInstall, SizeTextsRoundDownAfterTheMargin) {
   ASSERT_TRUE(make_sized_file(disc.game_data() + L"\\two\\a.bin", 1048576));
   ASSERT_TRUE(make_sized_file(disc.game_data() + L"\\two\\deeper\\b.bin", 1048577));
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc1_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc1_title);
   ASSERT_TRUE(dialog);
   EXPECT_EQ(driver::item_text(dialog, full_size_text), L"103 MB の空き容量が必要です。");
   EXPECT_EQ(driver::item_text(dialog, min_size_text), L"100 MB の空き容量が必要です。");
@@ -164,8 +161,7 @@ TEST(SetupInstall, WithoutMethodChoiceTheDialogIsLowerAndInstallsFully) {
   disc.set_ini_line(L"#MIN_SETUP_USE", L"#MIN_SETUP_USE = 0");
   driver::Cfolder_browser_hook hook;
   Csetup setup;
-  ASSERT_TRUE(setup.start(disc.arguments(L"setup")));
-  HWND dialog = setup.wait_dialog(disc1_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc1_title);
   ASSERT_TRUE(dialog);
   EXPECT_FALSE(driver::item(dialog, full_radio));
   EXPECT_FALSE(driver::item(dialog, min_radio));

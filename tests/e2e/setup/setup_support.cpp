@@ -123,6 +123,14 @@ bool Csetup::start(const std::wstring& arguments) {
   return process.start(driver::program_path(L"Setup.exe"), arguments);
 }
 
+HWND Csetup::open_setup_dialog(const Csample_disc& disc, const std::wstring& title) {
+  if (!start(disc.arguments(L"setup"))) {
+    ADD_FAILURE() << "Setup.exe could not be started";
+    return nullptr;
+  }
+  return wait_dialog(title, start_button);
+}
+
 HWND Csetup::wait_dialog(const std::wstring& title, int item_id, DWORD timeout_ms) {
   return driver::wait_dialog(id(), title, item_id, timeout_ms);
 }
@@ -208,6 +216,16 @@ void install_to_completion(Csetup& setup, HWND dialog, const std::wstring& title
   ASSERT_TRUE(driver::click(dialog, start_button));
   ASSERT_TRUE(setup.expect_box(title, L"セットアップを開始します。よろしいですか？", driver::Box_icon::information, IDYES));
   ASSERT_TRUE(setup.expect_box(title, L"セットアップが完了しました。", driver::Box_icon::information, IDOK));
+  setup.expect_exit();
+}
+
+void expect_rolled_back(Csetup& setup, HWND dialog, const Csample_disc& disc, const std::wstring& title,
+                        const std::wstring& base, const std::set<std::wstring>& remaining) {
+  ASSERT_TRUE(setup.expect_box(title, L"セットアップを中止しました。", driver::Box_icon::warning, IDOK));
+  EXPECT_EQ(tree_of(base), remaining) << testing::PrintToString(tree_of(base));
+  EXPECT_FALSE(key_exists(disc.reg_key()));
+  EXPECT_TRUE(driver::is_enabled(dialog));
+  ASSERT_TRUE(driver::click(dialog, close_button));
   setup.expect_exit();
 }
 

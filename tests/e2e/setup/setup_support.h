@@ -73,6 +73,9 @@ using driver::make_sized_file;
 class Csetup {
  public:
   bool start(const std::wstring& arguments);
+  // Starts Setup in mode "setup" on disc and waits for its setup dialog titled title; null
+  // and a test failure when either fails.
+  HWND open_setup_dialog(const Csample_disc& disc, const std::wstring& title);
   DWORD id() const { return process.id(); }
 
   // Waits for the visible dialog of the process with this title that has item_id (a
@@ -117,6 +120,12 @@ HWND begin_install(Csetup& setup, HWND dialog, const std::wstring& title);
 // From the setup dialog: start, Yes to the question; then waits for the completion message,
 // answers it and checks the end of the program.
 void install_to_completion(Csetup& setup, HWND dialog, const std::wstring& title);
+
+// After a stopped install: answers "セットアップを中止しました。", checks that base holds
+// exactly remaining, that the key is gone and the setup dialog enabled again, closes the
+// dialog and checks the end of the program.
+void expect_rolled_back(Csetup& setup, HWND dialog, const Csample_disc& disc, const std::wstring& title,
+                        const std::wstring& base, const std::set<std::wstring>& remaining = {});
 
 // A whole full install of disc into base through the dialogs, for tests that need an
 // installed game; reg_path when the test has written another one into Setup.ini.

@@ -18,21 +18,9 @@ int icon_width(HICON icon) {
   return bitmap.bmWidth;
 }
 
+// The sample disc's Setup.ico.
 std::string sample_icon_bytes() {
-  wchar_t source[MAX_PATH] = {};
-  GetEnvironmentVariableW(L"ZOR_SOURCE_DIR", source, MAX_PATH);
-  std::wstring path = std::wstring(L"Z:") + source + L"/tests/data/disc1/SetupData/Setup.ico";
-  for (wchar_t& c : path) {
-    if (c == L'/') c = L'\\';
-  }
-  std::string bytes;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  char buffer[65536];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-  CloseHandle(file);
-  return bytes;
+  return driver::read_bytes(driver::source_path(L"tests\\data\\disc1\\SetupData\\Setup.ico"));
 }
 
 TEST(IconFile, HeaderCheck) {
