@@ -24,8 +24,7 @@ void expect_waiting_window(Csetup& setup) {
 }
 
 HWND open_two_disc_setup(Csetup& setup, driver::Cfolder_browser_hook& hook, const Csample_disc& disc) {
-  if (!setup.start(disc.arguments(L"setup"))) return nullptr;
-  HWND dialog = setup.wait_dialog(disc2_title, start_button);
+  HWND dialog = setup.open_setup_dialog(disc, disc2_title);
   if (!dialog) return nullptr;
   // A two-disc setup takes #SETUP_SIZE (38141 bytes) and measures nothing.
   EXPECT_EQ(driver::item_text(dialog, full_size_text), L"100 MB の空き容量が必要です。");
@@ -33,11 +32,7 @@ HWND open_two_disc_setup(Csetup& setup, driver::Cfolder_browser_hook& hook, cons
   if (!choose_destination(hook, setup, dialog, disc.scratch(), disc.scratch() + L"\\" + disc.reg_path())) {
     return nullptr;
   }
-  if (!driver::click(dialog, start_button) ||
-      !setup.expect_box(disc2_title, L"セットアップを開始します。よろしいですか？", Box_icon::information, IDYES)) {
-    return nullptr;
-  }
-  return dialog;
+  return start_install(setup, dialog, disc2_title) ? dialog : nullptr;
 }
 
 TEST(SetupDiscs, SecondDiscIsAskedForUntilItsMarkerExists) {

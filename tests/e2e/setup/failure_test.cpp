@@ -30,8 +30,7 @@ TEST(SetupFailure, ReadOnlyRegIniStopsAndRollsBack) {
   HWND dialog = setup.open_setup_dialog(disc, disc1_title);
   ASSERT_TRUE(dialog);
   ASSERT_TRUE(choose_destination(hook, setup, dialog, disc.scratch(), install_dir));
-  ASSERT_TRUE(driver::click(dialog, start_button));
-  ASSERT_TRUE(setup.expect_box(disc1_title, L"セットアップを開始します。よろしいですか？", Box_icon::information, IDYES));
+  ASSERT_TRUE(start_install(setup, dialog, disc1_title));
   ASSERT_TRUE(setup.expect_box(disc1_title, L"reg.ini が作成できませんでした。セットアップを中止します。",
                                Box_icon::warning, IDOK));
   // The copies, the read-only reg.ini and the folders up to the chosen base are removed.
@@ -83,8 +82,7 @@ TEST(SetupFailure, FullDriveStopsTheCopyAndRollsBack) {
   HWND dialog = setup.open_setup_dialog(disc, disc2_title);
   ASSERT_TRUE(dialog);
   ASSERT_TRUE(choose_destination(hook, setup, dialog, drive + L"\\", drive + L"\\" + disc.reg_path()));
-  ASSERT_TRUE(driver::click(dialog, start_button));
-  ASSERT_TRUE(setup.expect_box(disc2_title, L"セットアップを開始します。よろしいですか？", Box_icon::information, IDYES));
+  ASSERT_TRUE(start_install(setup, dialog, disc2_title));
   driver::Cmessage_box box = driver::wait_message_box(setup.id());
   EXPECT_EQ(box.caption, disc2_title);
   EXPECT_TRUE(framed(box.text, L"big.bin への書き込みに失敗しました。セットアップを中止します。\n関数 f",
@@ -131,8 +129,7 @@ TEST(SetupFailure, RegIniThatCannotBeWrittenOnAFullDriveStopsAndRollsBack) {
   HWND dialog = setup.open_setup_dialog(disc, disc2_title);
   ASSERT_TRUE(dialog);
   ASSERT_TRUE(choose_destination(hook, setup, dialog, drive + L"\\", drive + L"\\" + disc.reg_path()));
-  ASSERT_TRUE(driver::click(dialog, start_button));
-  ASSERT_TRUE(setup.expect_box(disc2_title, L"セットアップを開始します。よろしいですか？", Box_icon::information, IDYES));
+  ASSERT_TRUE(start_install(setup, dialog, disc2_title));
   driver::Cmessage_box prompt = driver::wait_message_box(setup.id());
   ASSERT_EQ(prompt.text, L"星降る夜の物語 ディスク２を入れて下さい。");
   Cfile_remover filler{fill_drive(drive)};

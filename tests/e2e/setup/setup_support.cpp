@@ -204,17 +204,18 @@ bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout
   return true;
 }
 
+bool start_install(Csetup& setup, HWND dialog, const std::wstring& title) {
+  return driver::click(dialog, start_button) &&
+         setup.expect_box(title, L"セットアップを開始します。よろしいですか？", driver::Box_icon::information, IDYES);
+}
+
 HWND begin_install(Csetup& setup, HWND dialog, const std::wstring& title) {
-  if (!driver::click(dialog, start_button)) return nullptr;
-  if (!setup.expect_box(title, L"セットアップを開始します。よろしいですか？", driver::Box_icon::information, IDYES)) {
-    return nullptr;
-  }
+  if (!start_install(setup, dialog, title)) return nullptr;
   return setup.wait_dialog(L"セットアップ中", cancel_button);
 }
 
 void install_to_completion(Csetup& setup, HWND dialog, const std::wstring& title) {
-  ASSERT_TRUE(driver::click(dialog, start_button));
-  ASSERT_TRUE(setup.expect_box(title, L"セットアップを開始します。よろしいですか？", driver::Box_icon::information, IDYES));
+  ASSERT_TRUE(start_install(setup, dialog, title));
   ASSERT_TRUE(setup.expect_box(title, L"セットアップが完了しました。", driver::Box_icon::information, IDOK));
   setup.expect_exit();
 }

@@ -113,6 +113,10 @@ bool wait_for(const std::function<bool()>& condition, DWORD timeout_ms = driver:
 // Waits until the dialog item shows text; false (test failure) on timeout.
 bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout_ms = driver::default_timeout_ms);
 
+// From the setup dialog: start and Yes to the start question; false (test failure) when
+// either step fails.
+bool start_install(Csetup& setup, HWND dialog, const std::wstring& title);
+
 // From the setup dialog: start and Yes to the question; returns the progress dialog (null
 // and a test failure when it does not come).
 HWND begin_install(Csetup& setup, HWND dialog, const std::wstring& title);
