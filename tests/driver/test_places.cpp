@@ -1,4 +1,4 @@
-// Test driver: temporary folders, registry keys and paths of the built programs.
+// Test driver: temporary folders and the files in them, registry keys, paths of the built programs.
 #include "tests/driver/test_places.h"
 
 #include <windows.h>

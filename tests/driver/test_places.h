@@ -1,5 +1,5 @@
-// Test driver: the places a test works in (its own temporary folder and registry key) and
-// the paths of the built programs and of the test data.
+// Test driver: the places a test works in (its own temporary folder and registry key), the
+// files it makes and reads there, and the paths of the built programs and of the test data.
 #ifndef ZOR_TESTS_DRIVER_TEST_PLACES_H
 #define ZOR_TESTS_DRIVER_TEST_PLACES_H
 
