@@ -76,11 +76,6 @@ int run_program(HINSTANCE instance, const wchar_t* command_line, const std::func
 
 bool pump_messages() {
   if (application.quit_received) return false;
-  // The high word names the kinds of message waiting (input, posted, sent, paint, timer, a
-  // quit). Under Wine this question costs a fraction of an empty PeekMessageW, which also
-  // flushes the window surfaces and waits with a zero timeout: the copy loops pump after
-  // every chunk, so an empty queue is the common case and is answered here.
-  if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0) return true;
   MSG msg;
   // PM_REMOVE takes the message in the same call that finds it, so nothing here can wait.
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
