@@ -53,30 +53,33 @@ bool file_close(FILE*& handle) {
   return true;
 }
 
-std::int64_t file_read(void* buffer, std::int64_t length, FILE* handle) {
-  clear_last_error();
+namespace {
+
+// Checks the arguments of a read or write; on failure records it under operation.
+bool stream_arguments_valid(const void* buffer, std::int64_t length, FILE* handle, const wchar_t* operation) {
   if (!handle) {
-    set_message_error(not_open_message, L"file_read");
-    return 0;
+    set_message_error(not_open_message, operation);
+    return false;
   }
   if (!buffer || length < 0) {
-    set_invalid_argument_error(L"file_read");
-    return 0;
+    set_invalid_argument_error(operation);
+    return false;
   }
+  return true;
+}
+
+}  // namespace
+
+std::int64_t file_read(void* buffer, std::int64_t length, FILE* handle) {
+  clear_last_error();
+  if (!stream_arguments_valid(buffer, length, handle, L"file_read")) return 0;
   const size_t count = std::fread(buffer, 1, static_cast<size_t>(length), handle);
   if (static_cast<std::int64_t>(count) < length && std::ferror(handle)) set_errno_error(L"fread");
   return static_cast<std::int64_t>(count);
 }
 
 std::int64_t file_write(const void* buffer, std::int64_t length, FILE* handle) {
-  if (!handle) {
-    set_message_error(not_open_message, L"file_write");
-    return 0;
-  }
-  if (!buffer || length < 0) {
-    set_invalid_argument_error(L"file_write");
-    return 0;
-  }
+  if (!stream_arguments_valid(buffer, length, handle, L"file_write")) return 0;
   const size_t count = std::fwrite(buffer, 1, static_cast<size_t>(length), handle);
   if (static_cast<std::int64_t>(count) < length) set_errno_error(L"fwrite");
   return static_cast<std::int64_t>(count);
