@@ -6,7 +6,7 @@
 #include "lib/cmdline/command_line.h"
 #include "lib/error/error.h"
 #include "lib/file/file.h"
-#include "lib/file/special_folders.h"
+#include "lib/file/program_files.h"
 #include "lib/registry/registry_key.h"
 #include "lib/setting/setting_file.h"
 #include "lib/setting/setup_ini.h"

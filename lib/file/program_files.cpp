@@ -1,5 +1,5 @@
 // The Program Files folder, with a sound default when the platform cannot name it.
-#include "lib/file/special_folders.h"
+#include "lib/file/program_files.h"
 
 #include <shlobj.h>
 

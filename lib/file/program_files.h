@@ -1,6 +1,6 @@
-// Special folders the programs need besides the documents folder.
-#ifndef ZOR_FILE_SPECIAL_FOLDERS_H
-#define ZOR_FILE_SPECIAL_FOLDERS_H
+// The Program Files folder, with a sound default when the platform cannot name it.
+#ifndef ZOR_FILE_PROGRAM_FILES_H
+#define ZOR_FILE_PROGRAM_FILES_H
 
 #include <windows.h>
 

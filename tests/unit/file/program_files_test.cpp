@@ -1,5 +1,5 @@
 // The Program Files folder and its default when the platform cannot name it.
-#include "lib/file/special_folders.h"
+#include "lib/file/program_files.h"
 
 #include <shlobj.h>
 
@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(SpecialFolders, ProgramFilesOrTheSystemDrivesDefault) {
+TEST(ProgramFiles, ProgramFilesOrTheSystemDrivesDefault) {
   const struct {
     HRESULT result;
     std::wstring answer;
@@ -26,7 +26,7 @@ TEST(SpecialFolders, ProgramFilesOrTheSystemDrivesDefault) {
   }
 }
 
-TEST(SpecialFolders, ProgramFilesIsThePlatformsAnswer) {
+TEST(ProgramFiles, ProgramFilesIsThePlatformsAnswer) {
   wchar_t path[MAX_PATH] = {};
   ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, 0, path), S_OK);
   EXPECT_EQ(ZOR::program_files_folder(), path);
