@@ -30,11 +30,6 @@ std::wstring required_text(std::int64_t size) {
   return ZOR::int64_to_text((size + safety_margin) / megabyte) + L" MB の空き容量が必要です。";
 }
 
-// True for "X:\..." : a drive letter path, the only kind of destination accepted.
-bool is_drive_path(const std::wstring& path) {
-  return path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
-}
-
 }  // namespace
 
 bool measure_install_sizes() {
@@ -126,7 +121,8 @@ bool prepare_install() {
     warn(L"セットアップ先のパスが短すぎます。");
     return false;
   }
-  if (!is_drive_path(env.target_base_dir)) {
+  // A drive letter path is the only kind of destination accepted.
+  if (!ZOR::is_drive_path(env.target_base_dir)) {
     warn(L"セットアップ先のパスが不正です。");
     return false;
   }

@@ -95,7 +95,7 @@ bool read_installation() {
   Csetup_environment& env = setup_environment;
   std::wstring setup_dir;
   if (!ZOR::query_string_value(HKEY_LOCAL_MACHINE, env.reg_key_path, L"setup_dir", setup_dir) ||
-      setup_dir.size() < 3 || setup_dir[1] != L':' || setup_dir[2] != L'\\') {
+      !ZOR::is_drive_path(setup_dir)) {
     warn(L"セットアップ情報が見つかりませんでした。");
     return false;
   }

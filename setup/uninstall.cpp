@@ -22,7 +22,7 @@ void delete_file_forced(const std::wstring& full_path) {
 
 // True for "X:\name...": a folder below a drive root, the only kind removed on the way up.
 bool is_removable_folder(const std::wstring& dir) {
-  return dir.size() > 3 && dir[1] == L':' && dir[2] == L'\\' && dir.back() != L'\\';
+  return dir.size() > 3 && ZOR::is_drive_path(dir) && dir.back() != L'\\';
 }
 
 }  // namespace
@@ -112,5 +112,5 @@ void remove_empty_folders() {
 void remove_registry_key() {
   show_status(L"レジストリを削除中…");
   ZOR::pump_messages();
-  ZOR::delete_key(HKEY_LOCAL_MACHINE, L"Software\\" + setup_environment.reg_path);
+  ZOR::delete_key(HKEY_LOCAL_MACHINE, setup_environment.reg_key_path);
 }

@@ -108,6 +108,8 @@ bool delete_file(const std::wstring& path);
 bool remove_directory(const std::wstring& path);
 // Copies one file, replacing an existing target. Records: Win32 "CopyFile".
 bool duplicate_file(const std::wstring& from, const std::wstring& to);
+// True for a path that starts with a drive letter, a colon and a backslash ("C:\", "C:\x").
+bool is_drive_path(const std::wstring& path);
 // True for an absolute drive path below the drive's root ("C:\x" or deeper), also once "."
 // and ".." are resolved, so that "C:\a\.." cannot stand for "C:\". Records nothing.
 bool is_path_below_drive_root(const std::wstring& path);

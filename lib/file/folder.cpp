@@ -145,8 +145,12 @@ bool duplicate_file(const std::wstring& from, const std::wstring& to) {
   return true;
 }
 
+bool is_drive_path(const std::wstring& path) {
+  return path.size() >= 3 && path[1] == L':' && path[2] == L'\\';
+}
+
 bool is_path_below_drive_root(const std::wstring& path) {
-  if (path.size() <= 3 || path[1] != L':' || path[2] != L'\\') return false;
+  if (path.size() <= 3 || !is_drive_path(path)) return false;
   const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
   if (needed == 0) return false;
   std::vector<wchar_t> buffer(needed + 1);
@@ -154,7 +158,7 @@ bool is_path_below_drive_root(const std::wstring& path) {
   if (length == 0 || length > needed) return false;
   std::wstring full(buffer.data(), length);
   while (!full.empty() && (full.back() == L'\\' || full.back() == L'/')) full.pop_back();
-  return full.size() > 3 && full[1] == L':' && full[2] == L'\\' && towlower(full[0]) == towlower(path[0]);
+  return full.size() > 3 && is_drive_path(full) && towlower(full[0]) == towlower(path[0]);
 }
 
 bool filesys_remove_directory(const std::wstring& path, bool remove_self, bool remove_subfolders,
