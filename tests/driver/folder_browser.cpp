@@ -5,6 +5,7 @@
 
 #include "tests/driver/browse_request.h"
 #include "tests/driver/test_places.h"
+#include "tests/driver/window_access.h"
 
 namespace driver {
 
@@ -60,16 +61,37 @@ bool Cfolder_browser_hook::request_selection(DWORD process_id, const std::wstrin
   return true;
 }
 
-bool Cfolder_browser_hook::wait_applied(DWORD timeout_ms) {
+bool Cfolder_browser_hook::wait_applied(DWORD timeout_ms, bool report_timeout) {
   const ULONGLONG deadline = GetTickCount64() + timeout_ms;
   while (request_ != nullptr && GetTickCount64() < deadline) {
     if (request_->applied != 0) return true;
     Sleep(20);
   }
+  if (!report_timeout) return false;
   ADD_FAILURE() << "the folder browser did not take the requested selection in time; its tree showed "
                 << testing::PrintToString(std::wstring(request_ != nullptr ? request_->selected : L""))
                 << " selected";
   return false;
+}
+
+HWND Cfolder_browser_hook::open_with_selection(DWORD process_id, HWND dialog, int button_id,
+                                               const std::wstring& title, const std::wstring& folder) {
+  const int attempts = 3;
+  for (int attempt = 1; attempt <= attempts; ++attempt) {
+    if (!request_selection(process_id, folder) || !click(dialog, button_id)) return nullptr;
+    HWND browser = wait_window(process_id, title, L"#32770");
+    if (browser == nullptr) return nullptr;
+    const bool last = attempt == attempts;
+    if (wait_applied(last ? default_timeout_ms : 10000, last)) return browser;
+    if (last || !click(browser, IDCANCEL) || !wait_window_gone(browser)) return nullptr;
+    // The dialog takes the cancelled browser's answer before the button is pressed again.
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, process_id);
+    if (process != nullptr) {
+      WaitForInputIdle(process, default_timeout_ms);
+      CloseHandle(process);
+    }
+  }
+  return nullptr;
 }
 
 }  // namespace driver

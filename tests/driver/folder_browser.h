@@ -25,8 +25,15 @@ class Cfolder_browser_hook {
   // The next folder browser that process_id activates gets folder selected. Replaces an
   // earlier request for the same process. False (test failure) when it cannot be left.
   bool request_selection(DWORD process_id, const std::wstring& folder);
-  // Waits until the hook has applied the request; false (test failure) on timeout.
-  bool wait_applied(DWORD timeout_ms = default_timeout_ms);
+  // Waits until the hook has applied the request; false on timeout (a test failure when
+  // report_timeout is set).
+  bool wait_applied(DWORD timeout_ms = default_timeout_ms, bool report_timeout = true);
+  // Presses button_id of dialog (a window of process_id) and returns the folder browser
+  // (caption title) it opens, once folder is selected in it. Now and then the platform's
+  // browser keeps its first selection whatever it is told; such a browser is cancelled
+  // and opened again, three times at most. Null (test failure) when none takes it.
+  HWND open_with_selection(DWORD process_id, HWND dialog, int button_id, const std::wstring& title,
+                           const std::wstring& folder);
 
  private:
   void release_request();

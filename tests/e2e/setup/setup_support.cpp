@@ -152,11 +152,14 @@ void Csetup::expect_exit() {
 
 bool choose_destination(driver::Cfolder_browser_hook& hook, Csetup& setup, HWND dialog, const std::wstring& folder,
                         const std::wstring& expected_destination) {
-  if (!folder.empty() && !hook.request_selection(setup.id(), folder)) return false;
-  if (!driver::click(dialog, change_button)) return false;
-  HWND browser = driver::wait_window(setup.id(), L"セットアップ先の選択", L"#32770");
+  HWND browser = nullptr;
+  if (folder.empty()) {
+    if (!driver::click(dialog, change_button)) return false;
+    browser = driver::wait_window(setup.id(), L"セットアップ先の選択", L"#32770");
+  } else {
+    browser = hook.open_with_selection(setup.id(), dialog, change_button, L"セットアップ先の選択", folder);
+  }
   if (!browser) return false;
-  if (!folder.empty() && !hook.wait_applied()) return false;
   if (!driver::click(browser, folder.empty() ? IDCANCEL : IDOK) || !driver::wait_window_gone(browser)) return false;
   // The browser is gone before Setup has taken its answer; a click sent meanwhile could
   // be handled before the destination changes, which no user could do.

@@ -77,11 +77,8 @@ void bench_setup(const std::wstring& disc, const std::wstring& out) {
                           L"/mode=\"setup\" /dir=\"" + ZOR::escape_argument_value(disc) + L"\""));
   HWND dialog = wait_dialog(setup.id(), title, 1010);
   ASSERT_TRUE(dialog);
-  ASSERT_TRUE(hook.request_selection(setup.id(), out));
-  ASSERT_TRUE(driver::click(dialog, 1002));
-  HWND browser = driver::wait_window(setup.id(), L"セットアップ先の選択", L"#32770");
+  HWND browser = hook.open_with_selection(setup.id(), dialog, 1002, L"セットアップ先の選択", out);
   ASSERT_TRUE(browser);
-  ASSERT_TRUE(hook.wait_applied());
   ASSERT_TRUE(driver::click(browser, IDOK));
   ASSERT_TRUE(driver::wait_window_gone(browser));
   const std::wstring destination = out + L"\\" + reg_path;

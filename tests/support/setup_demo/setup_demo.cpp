@@ -113,11 +113,8 @@ TEST(SetupDemo, InstallAndUninstallTheSampleDisc) {
   HWND dialog = driver::wait_dialog(setup.id(), title, 1010);
   ASSERT_TRUE(dialog);
   settle_and_shoot("setup-dialog");
-  ASSERT_TRUE(hook.request_selection(setup.id(), games));
-  ASSERT_TRUE(driver::click(dialog, 1002));
-  HWND browser = driver::wait_window(setup.id(), L"セットアップ先の選択", L"#32770");
+  HWND browser = hook.open_with_selection(setup.id(), dialog, 1002, L"セットアップ先の選択", games);
   ASSERT_TRUE(browser);
-  ASSERT_TRUE(hook.wait_applied());
   settle_and_shoot("folder-browser");
   ASSERT_TRUE(driver::click(browser, IDOK));
   ASSERT_TRUE(driver::wait_window_gone(browser));
