@@ -18,12 +18,13 @@ struct Cstart_record {
   std::wstring command_line;
 };
 
-// Copies the built Recorder.exe to path (a full path such as "...\DirectX\DXSETUP.exe",
-// the folder made when missing); with stay, also puts the marker that keeps it open with
-// a window until closed. A copy that cannot be made is a test failure (false).
+// Copies the built Recorder.exe to path (a full path such as "...\DirectX\DXSETUP.exe";
+// its folder is made when missing, its parent must exist); with stay, also puts the marker
+// that keeps it open with a window until closed. A copy that cannot be made is a test
+// failure (false).
 bool install_recorder(const std::wstring& path, bool stay = false);
-// Copies the built LumoraEngine.exe into folder (made when missing) and returns the copy's
-// full path; empty with a test failure when it cannot be made.
+// Copies the built LumoraEngine.exe into folder (made when missing, its parent must exist)
+// and returns the copy's full path; empty with a test failure when it cannot be made.
 std::wstring install_engine(const std::wstring& folder);
 
 // The record file of a recorder copy: its path without ".exe" + ".started.txt".
