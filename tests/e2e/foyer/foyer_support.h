@@ -101,6 +101,28 @@ class Cgame_window {
   HWND window_ = nullptr;
 };
 
+// While it lives, documents with extension (".html") open with program: the extension
+// names a class of the test's own whose "open" command is "program" "%1". The extension's
+// earlier class is put back (or the extension removed) when it is destroyed.
+class Cfile_association {
+ public:
+  Cfile_association(const std::wstring& extension, const std::wstring& program);
+  ~Cfile_association();
+  Cfile_association(const Cfile_association&) = delete;
+  Cfile_association& operator=(const Cfile_association&) = delete;
+
+ private:
+  std::wstring extension_key_;
+  std::wstring class_key_;
+  bool had_extension_ = false;
+  std::wstring previous_class_;
+};
+
+// Waits for the next message box of the process, checks it with its default button, and
+// answers it.
+bool expect_box_with_default(DWORD process_id, const std::wstring& text, driver::Box_icon icon, int default_button,
+                             int answer);
+
 using driver::wait_for;
 
 }  // namespace foyer_test
