@@ -55,8 +55,7 @@ TEST(FoyerActions, ProgramsAndDocumentsTheMenuStarts) {
   Cfile_association html(L".html", browser);
 
   Cfoyer foyer;
-  ASSERT_TRUE(foyer.start(disc));
-  HWND menu = foyer.wait_menu();
+  HWND menu = foyer.open_menu(disc);
   ASSERT_TRUE(menu);
 
   // DirectX: Cancel is the default and starts nothing; OK starts the disc's installer.
@@ -130,8 +129,7 @@ TEST(FoyerActions, ExtraButtonClosesTheMenuUnlessItOpensAPage) {
     page_disc.set_ini_line(L"#EX_BUTTON.000.PATH", L"#EX_BUTTON.000.PATH = \"Manual\\\\Readme.HTML\"");
     ASSERT_TRUE(driver::write_bytes(page_disc.dir() + L"\\Manual\\Readme.HTML", "<html></html>"));
     Cfoyer foyer;
-    ASSERT_TRUE(foyer.start(page_disc));
-    HWND menu = foyer.wait_menu();
+    HWND menu = foyer.open_menu(page_disc);
     ASSERT_TRUE(menu);
     ASSERT_TRUE(Cfoyer::press(menu, L"おまけ"));
     EXPECT_NE(started_command_line(browser).find(L"Readme.HTML\""), std::wstring::npos);
@@ -140,8 +138,7 @@ TEST(FoyerActions, ExtraButtonClosesTheMenuUnlessItOpensAPage) {
     foyer.expect_exit();
   }
   Cfoyer foyer;
-  ASSERT_TRUE(foyer.start(disc));
-  HWND menu = foyer.wait_menu();
+  HWND menu = foyer.open_menu(disc);
   ASSERT_TRUE(menu);
   ASSERT_TRUE(Cfoyer::press(menu, L"おまけ"));
   foyer.expect_exit();

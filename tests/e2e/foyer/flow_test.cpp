@@ -53,8 +53,13 @@ void run_setup_from_menu(HWND menu, const wchar_t* button, int start_item, const
   driver::expect_exit_zero(setup);
 }
 
-// Closes the after-dialog with its close box: No keeps it, Yes ends it without its work.
+// Closes the after-dialog with its close box: Escape does nothing, No keeps it, Yes ends it
+// without its work.
 void close_after_dialog(Cfoyer& foyer, HWND after, const std::wstring& question) {
+  PostMessageW(driver::item(after, next_button), WM_KEYDOWN, VK_ESCAPE, 0);
+  Sleep(300);
+  EXPECT_TRUE(driver::is_visible(after));
+  EXPECT_EQ(driver::find_message_box(foyer.id()), nullptr);
   ASSERT_TRUE(driver::close_window(after));
   ASSERT_TRUE(foyer.expect_box(title, question, Box_icon::none, IDNO));
   EXPECT_TRUE(driver::is_visible(after));
@@ -67,8 +72,7 @@ TEST(FoyerFlow, SetUpPlayAndUninstallFromTheMenu) {
   Cfoyer_disc disc(L"\\Game");
   const std::wstring engine = disc.install_dir() + L"\\LumoraEngine.exe";
   Cfoyer foyer;
-  ASSERT_TRUE(foyer.start(disc));
-  HWND menu = foyer.wait_menu();
+  HWND menu = foyer.open_menu(disc);
   ASSERT_TRUE(menu);
   ASSERT_TRUE(Cfoyer::wait_layout(menu, not_installed));
 
@@ -115,8 +119,7 @@ TEST(FoyerFlow, SetUpPlayAndUninstallFromTheMenu) {
 
   // Uninstall: the after-uninstall dialog deletes the shortcut; the ticked save-data box
   // asks and then removes the save data and the folders it leaves empty.
-  ASSERT_TRUE(foyer.start(disc));
-  menu = foyer.wait_menu();
+  menu = foyer.open_menu(disc);
   ASSERT_TRUE(menu);
   run_setup_from_menu(menu, L"アンインストール", uninstall_start,
                       std::wstring(title) + L"をアンインストールします。よろしいですか？", L"アンインストールが完了しました。",
@@ -145,8 +148,7 @@ TEST(FoyerFlow, SetUpPlayAndUninstallFromTheMenu) {
 TEST(FoyerFlow, ACancelledSetupGivesNoAfterDialog) {
   Cfoyer_disc disc;
   Cfoyer foyer;
-  ASSERT_TRUE(foyer.start(disc));
-  HWND menu = foyer.wait_menu();
+  HWND menu = foyer.open_menu(disc);
   ASSERT_TRUE(menu);
   ASSERT_TRUE(Cfoyer::press(menu, L"セットアップ"));
   driver::Cprocess setup;
@@ -166,8 +168,7 @@ TEST(FoyerFlow, ACancelledSetupGivesNoAfterDialog) {
 TEST(FoyerFlow, RepairFromTheSecondPageAndTheAfterDialogsClosed) {
   Cfoyer_disc disc;
   Cfoyer foyer;
-  ASSERT_TRUE(foyer.start(disc));
-  HWND menu = foyer.wait_menu();
+  HWND menu = foyer.open_menu(disc);
   ASSERT_TRUE(menu);
   const std::wstring start_question = L"セットアップを開始します。よろしいですか？";
   run_setup_from_menu(menu, L"セットアップ", setup_start, start_question, L"セットアップが完了しました。");

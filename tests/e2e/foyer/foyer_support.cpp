@@ -129,6 +129,10 @@ bool Cfoyer::start_with(const std::wstring& program, const std::wstring& argumen
   return process.start(program, arguments);
 }
 
+HWND Cfoyer::open_menu(const Cfoyer_disc& disc, const std::wstring& extra) {
+  return start(disc, extra) ? wait_menu() : nullptr;
+}
+
 HWND Cfoyer::wait_menu(const std::wstring& menu_title) { return driver::wait_dialog(id(), menu_title, 1002); }
 
 std::vector<Cmenu_button> Cfoyer::buttons(HWND menu) {

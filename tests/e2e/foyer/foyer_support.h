@@ -67,6 +67,8 @@ class Cfoyer {
   bool start(const Cfoyer_disc& disc, const std::wstring& extra = L"");
   bool start_with(const std::wstring& program, const std::wstring& arguments);
   DWORD id() const { return process.id(); }
+  // start, then wait_menu; null (test failure) when either fails.
+  HWND open_menu(const Cfoyer_disc& disc, const std::wstring& extra = L"");
   // Waits for the visible menu (the dialog with the picture 1002) titled title.
   HWND wait_menu(const std::wstring& menu_title = title);
   // The visible buttons of the menu, top to bottom.
