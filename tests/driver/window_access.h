@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,17 @@ bool post_click(HWND dialog, int id);
 bool set_item_text(HWND dialog, int id, const std::wstring& text);
 // Asks a window to close (posts WM_CLOSE). False when it does not exist.
 bool close_window(HWND window);
+
+// Polls condition until it holds; false (test failure) on timeout.
+bool wait_for(const std::function<bool()>& condition, DWORD timeout_ms = default_timeout_ms);
+// Waits until the dialog item shows text; false (test failure naming what it shows) on
+// timeout.
+bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout_ms = default_timeout_ms);
+
+// Puts the mouse cursor at (x, y) in screen coordinates and waits until the system reports
+// it there on several looks in a row: the display may still deliver pointer motion from an
+// earlier placement, which would move it back. False when it does not settle.
+bool place_cursor(LONG x, LONG y);
 
 // Lines describing the top-level windows of a process (class, title, visibility), for
 // failure messages.

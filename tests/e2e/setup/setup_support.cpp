@@ -136,12 +136,7 @@ HWND Csetup::wait_dialog(const std::wstring& title, int item_id, DWORD timeout_m
 }
 
 bool Csetup::expect_box(const std::wstring& caption, const std::wstring& text, driver::Box_icon icon, int answer) {
-  driver::Cmessage_box box = driver::wait_message_box(id());
-  if (!box.window) return false;
-  EXPECT_EQ(box.caption, caption);
-  EXPECT_EQ(box.text, text);
-  EXPECT_STREQ(driver::icon_name(box.icon), driver::icon_name(icon));
-  return driver::answer_message_box(box, answer);
+  return driver::expect_message_box(id(), caption, text, icon, answer);
 }
 
 void Csetup::expect_exit() {
@@ -172,37 +167,6 @@ bool choose_destination(driver::Cfolder_browser_hook& hook, Csetup& setup, HWND 
       return false;
     }
     Sleep(20);
-  }
-  return true;
-}
-
-std::wstring small_drive() {
-  wchar_t drive[16] = {};
-  DWORD length = GetEnvironmentVariableW(L"ZOR_SMALL_DRIVE", drive, 16);
-  return length > 0 && length < 16 ? std::wstring(drive) : std::wstring();
-}
-
-bool wait_for(const std::function<bool()>& condition, DWORD timeout_ms) {
-  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
-  while (!condition()) {
-    if (GetTickCount64() > deadline) {
-      ADD_FAILURE() << "a condition did not come true in time";
-      return false;
-    }
-    Sleep(10);
-  }
-  return true;
-}
-
-bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout_ms) {
-  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
-  while (driver::item_text(dialog, id) != text) {
-    if (GetTickCount64() > deadline) {
-      ADD_FAILURE() << "item " << id << " shows " << testing::PrintToString(driver::item_text(dialog, id))
-                    << ", not " << testing::PrintToString(text);
-      return false;
-    }
-    Sleep(10);
   }
   return true;
 }
