@@ -55,6 +55,14 @@ bool Cfile_replacement::commit() {
     discard();
     return false;
   }
+  // Windows refuses to replace a read-only file; Wine's rename does not, so the refusal is
+  // made here, with the code Windows gives.
+  const DWORD attributes = GetFileAttributesW(target_.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    set_win32_error_code(ERROR_ACCESS_DENIED, L"MoveFileEx");
+    discard();
+    return false;
+  }
   if (!MoveFileExW(new_path_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     set_win32_error(L"MoveFileEx");
     discard();

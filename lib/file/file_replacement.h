@@ -24,7 +24,8 @@ class Cfile_replacement {
   // Records: Win32 "GetTempFileName" when it cannot be created; otherwise as Cfile::open.
   bool open(const wchar_t* mode);
   // Writes what the stream still buffers, makes sure every byte reached the disk, closes
-  // the new file and moves it over target (replacing it, written through). Records, after
+  // the new file and moves it over target (replacing it, written through; a read-only
+  // target is refused with ERROR_ACCESS_DENIED, as Windows does). Records, after
   // which the new file is gone and target untouched: errno "fflush", Win32
   // "FlushFileBuffers", errno "fclose", Win32 "MoveFileEx"; "file_write"'s message when no
   // new file is open.
