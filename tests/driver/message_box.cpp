@@ -201,16 +201,6 @@ bool answer_message_box(const Cmessage_box& box, int button_id, DWORD timeout_ms
   return wait_window_gone(box.window, timeout_ms);
 }
 
-bool expect_message_box(DWORD process_id, const std::wstring& caption, const std::wstring& text, Box_icon icon,
-                        int answer) {
-  Cmessage_box box = wait_message_box(process_id);
-  if (!box.window) return false;
-  EXPECT_EQ(box.caption, caption);
-  EXPECT_EQ(box.text, text);
-  EXPECT_STREQ(icon_name(box.icon), icon_name(icon));
-  return answer_message_box(box, answer);
-}
-
 const char* icon_name(Box_icon icon) {
   switch (icon) {
     case Box_icon::none: return "none";
@@ -221,6 +211,16 @@ const char* icon_name(Box_icon icon) {
     case Box_icon::unknown: return "unknown";
   }
   return "?";
+}
+
+bool expect_message_box(DWORD process_id, const std::wstring& caption, const std::wstring& text, Box_icon icon,
+                        int answer) {
+  Cmessage_box box = wait_message_box(process_id);
+  if (!box.window) return false;
+  EXPECT_EQ(box.caption, caption);
+  EXPECT_EQ(box.text, text);
+  EXPECT_STREQ(icon_name(box.icon), icon_name(icon));
+  return answer_message_box(box, answer);
 }
 
 }  // namespace driver

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -69,6 +68,8 @@ bool is_visible(HWND window);
 // message box or modal dialog that the handler opened and now waits for), or when the
 // button is gone or hidden (its dialog closed or hid itself); on timeout: test failure.
 bool click(HWND dialog, int id, DWORD timeout_ms = default_timeout_ms);
+// The same for a button found by its window handle (a button made without an id).
+bool click_window(HWND button, DWORD timeout_ms = default_timeout_ms);
 // Posts the click and returns at once, for handlers that work long (a copy that the test
 // wants to watch or cancel). Refused like click.
 bool post_click(HWND dialog, int id);
@@ -77,8 +78,6 @@ bool set_item_text(HWND dialog, int id, const std::wstring& text);
 // Asks a window to close (posts WM_CLOSE). False when it does not exist.
 bool close_window(HWND window);
 
-// Polls condition until it holds; false (test failure) on timeout.
-bool wait_for(const std::function<bool()>& condition, DWORD timeout_ms = default_timeout_ms);
 // Waits until the dialog item shows text; false (test failure naming what it shows) on
 // timeout.
 bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout_ms = default_timeout_ms);

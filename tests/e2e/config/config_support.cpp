@@ -84,9 +84,9 @@ void Cconfig_place::write_setup_ini(const std::string& bytes) const {
 }
 
 void Cconfig_place::write_setup_ini_with_reg_path() const {
-  // The key of a test's own is ASCII; Setup.ini doubles its backslash.
-  std::string escaped;
-  for (wchar_t c : reg_path_) escaped += c == L'\\' ? std::string("\\\\") : std::string(1, static_cast<char>(c));
+  // The path of a test's own is ASCII.
+  const std::wstring doubled = driver::doubled_backslashes(reg_path_);
+  const std::string escaped(doubled.begin(), doubled.end());
   write_setup_ini("// title\r\n#GAME_TITLE = \"Test\"\r\n#REG_PATH = \"" + escaped + "\"\r\n#REG_PATH = \"Other\\\\Game\"\r\n");
 }
 
@@ -113,10 +113,6 @@ bool Cconfig::close_and_answer(HWND dialog, int answer) {
   return driver::close_window(dialog) && expect_box(save_question, driver::Box_icon::question, answer);
 }
 
-void Cconfig::expect_exit() {
-  DWORD exit_code = 1;
-  ASSERT_TRUE(process.wait_exit(&exit_code));
-  EXPECT_EQ(exit_code, 0u);
-}
+void Cconfig::expect_exit() { driver::expect_exit_zero(process); }
 
 }  // namespace config_test

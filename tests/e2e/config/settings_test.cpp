@@ -25,20 +25,6 @@ struct Cplace_with_file {
   std::wstring file;
 };
 
-// The names in folder.
-std::set<std::wstring> names_in(const std::wstring& folder) {
-  std::set<std::wstring> names;
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::wstring name = found.cFileName;
-    if (name != L"." && name != L"..") names.insert(name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
-}
-
 struct Load_row {
   const char* name;
   std::string bytes;
@@ -118,7 +104,7 @@ TEST(ConfigSettings, CancelKeepsTheDialogNoWritesNothingYesWritesTheSevenLines) 
     ASSERT_TRUE(config.close_and_answer(dialog, IDYES));
     config.expect_exit();
     EXPECT_EQ(driver::read_bytes(setup.file), file_bytes({0, 1, 1, 1, 1, 1, 1}));
-    EXPECT_EQ(names_in(setup.place.folder() + L"\\SaveData"), std::set<std::wstring>{L"system.ini"});
+    EXPECT_EQ(driver::tree_of(setup.place.folder() + L"\\SaveData"), std::set<std::wstring>{L"system.ini"});
   }
   {
     // A number beyond 32 bits is no adapter number either.
@@ -144,7 +130,7 @@ void expect_failed_save(const Cplace_with_file& setup, const std::string& old_by
   EXPECT_TRUE(config.expect_box(message, Box_icon::warning, IDOK));
   config.expect_exit();
   EXPECT_EQ(driver::read_bytes(setup.file), old_bytes);
-  EXPECT_EQ(names_in(setup.place.folder() + L"\\SaveData"), std::set<std::wstring>{L"system.ini"});
+  EXPECT_EQ(driver::tree_of(setup.place.folder() + L"\\SaveData"), std::set<std::wstring>{L"system.ini"});
 }
 
 std::wstring error_text(int kind, int code, const wchar_t* operation) {

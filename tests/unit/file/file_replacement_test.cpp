@@ -3,6 +3,7 @@
 #include "lib/file/file_replacement.h"
 
 #include "lib/error/error.h"
+#include "tests/driver/sample_disc.h"
 #include "tests/driver/test_places.h"
 
 #include <gtest/gtest.h>
@@ -13,20 +14,6 @@ namespace {
 
 using driver::Ctemp_folder;
 using driver::read_bytes;
-
-// The names in folder.
-std::set<std::wstring> names_in(const std::wstring& folder) {
-  std::set<std::wstring> names;
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::wstring name = found.cFileName;
-    if (name != L"." && name != L"..") names.insert(name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
-}
 
 ZOR::Cerror_info last_error() {
   ZOR::Cerror_info info;
@@ -42,11 +29,11 @@ TEST(File_replacement, CommitPutsTheWholeNewVersionInPlace) {
     ASSERT_TRUE(replacement.open(L"wt"));
     ASSERT_TRUE(replacement.file.write_text(L"#A = 1\n#B = 日本"));
     EXPECT_EQ(read_bytes(target), "old contents that are longer") << "the target is untouched until the commit";
-    EXPECT_EQ(names_in(folder.path()).size(), 2u) << "the new file lies beside the target";
+    EXPECT_EQ(driver::tree_of(folder.path()).size(), 2u) << "the new file lies beside the target";
     ASSERT_TRUE(replacement.commit());
   }
   EXPECT_EQ(read_bytes(target), "#A = 1\r\n#B = \x93\xfa\x96\x7b");
-  EXPECT_EQ(names_in(folder.path()), std::set<std::wstring>{L"system.ini"});
+  EXPECT_EQ(driver::tree_of(folder.path()), std::set<std::wstring>{L"system.ini"});
 
   // A target that does not exist yet is created.
   const std::wstring fresh = folder / L"fresh.bin";
@@ -66,7 +53,7 @@ TEST(File_replacement, WithoutCommitNothingChangesAndNothingStays) {
     ASSERT_TRUE(replacement.file.write_text(L"new"));
   }
   EXPECT_EQ(read_bytes(target), "old");
-  EXPECT_EQ(names_in(folder.path()), std::set<std::wstring>{L"system.ini"});
+  EXPECT_EQ(driver::tree_of(folder.path()), std::set<std::wstring>{L"system.ini"});
 
   ZOR::Cfile_replacement unopened(target);
   EXPECT_FALSE(unopened.commit());
@@ -87,7 +74,7 @@ TEST(File_replacement, FailuresKeepTheTargetAndTheirRecord) {
     EXPECT_EQ(last_error().kind, ZOR::Cerror_info::kind_win32);
     EXPECT_EQ(last_error().code, ERROR_ACCESS_DENIED);
     EXPECT_EQ(last_error().operation, L"MoveFileEx");
-    EXPECT_EQ(names_in(folder.path()), std::set<std::wstring>{L"system.ini"});
+    EXPECT_EQ(driver::tree_of(folder.path()), std::set<std::wstring>{L"system.ini"});
   }
   EXPECT_EQ(read_bytes(target), "kept");
   SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
