@@ -129,9 +129,7 @@ bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
     return false;
   }
   C_setup_ready_dialog& waiting = setup_windows.ready;
-  if (waiting.create(IDD_SETUP_READY, L"lumora_setup_ready", false, false, ZOR::application.main_window)) {
-    waiting.status.set_text_lines(L"セットアッププログラムを準備しています…。");
-  }
+  waiting.open(L"セットアッププログラムを準備しています…。");
   env.game_data_dir = env.setup_data_dir + L"\\GameData";
   if (!check_disc_layout() || !read_setup_ini()) return false;
   if (env.mode == L"setup" && env.disc_count == 1 && !measure_install_sizes()) return false;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lib/window/geometry.h"
+#include "lib/window/splitter.h"
 #include "lib/window/window_base.h"
 
 namespace ZOR {
