@@ -3,11 +3,11 @@
 #include "autorun/hand_over.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "lib/cmdline/command_line.h"
 #include "lib/error/error.h"
 #include "lib/file/file.h"
+#include "lib/launch/process.h"
 #include "lib/text/text.h"
 
 namespace {
@@ -15,21 +15,11 @@ namespace {
 const wchar_t caption[] = L"Autorun.exe";
 const wchar_t temporary_subfolder[] = L"\\__LumoraTmpFolder\\";
 
-// Starts program with parameters and lets it run on its own. False with the error recorded.
+// Starts program with parameters in a normal window and lets it run on its own: the handle
+// is closed when this returns, which does not end the program. False with the error recorded.
 bool start_launcher(const std::wstring& program, const std::wstring& parameters) {
-  SHELLEXECUTEINFOW info = {};
-  info.cbSize = sizeof(info);
-  info.fMask = SEE_MASK_NOCLOSEPROCESS;
-  info.lpVerb = L"open";
-  info.lpFile = program.c_str();
-  info.lpParameters = parameters.c_str();
-  info.nShow = SW_SHOW;
-  if (!ShellExecuteExW(&info)) {
-    ZOR::set_win32_error(L"ShellExecuteEx");
-    return false;
-  }
-  if (info.hProcess != nullptr) CloseHandle(info.hProcess);
-  return true;
+  ZOR::Cprocess launcher;
+  return ZOR::start_process(L"\"" + program + L"\" " + parameters, launcher, ZOR::Cstart_window::normal);
 }
 
 // Removes an earlier copy at path, read-only or not. A failure is recorded and ignored:
