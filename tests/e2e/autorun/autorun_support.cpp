@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "lib/cmdline/command_line.h"
 #include "lib/error/error.h"
 #include "lib/file/file.h"
 #include "lib/text/codepage.h"
@@ -21,11 +20,6 @@ void restore_environment(const wchar_t* name, const std::wstring& value) {
   SetEnvironmentVariableW(name, value.empty() ? nullptr : value.c_str());
 }
 
-// The recorder's record beside program_path: "<name>.started.txt".
-std::wstring record_path(const std::wstring& program_path) {
-  return program_path.substr(0, program_path.size() - std::wstring(L".exe").size()) + L".started.txt";
-}
-
 }  // namespace
 
 Cdisc::Cdisc() {
@@ -40,8 +34,7 @@ std::wstring Cdisc::setup_data(const std::wstring& name) const {
 
 std::wstring Cdisc::add_program(const std::wstring& file_name, const std::wstring& name) const {
   const std::wstring path = setup_data(name) + L"\\" + file_name;
-  EXPECT_TRUE(CopyFileW(driver::program_path(L"Recorder.exe").c_str(), path.c_str(), FALSE))
-      << testing::PrintToString(path);
+  driver::install_recorder(path);
   return path;
 }
 
@@ -60,46 +53,25 @@ Cprogram_temp::~Cprogram_temp() {
 }
 
 std::wstring dir_parameter(const std::wstring& setup_data_folder) {
-  return L"/dir=\"" + ZOR::escape_argument_value(setup_data_folder) + L"\"";
+  return L"/dir=\"" + driver::doubled_backslashes(setup_data_folder) + L"\"";
 }
 
-std::wstring wait_started_arguments(const std::wstring& program_path) {
-  const std::wstring record = record_path(program_path);
-  for (DWORD waited = 0; waited < driver::default_timeout_ms; waited += 50) {
-    const std::wstring text = ZOR::from_multibyte(driver::read_bytes(record));
-    const std::size_t line_end = text.find(L'\n');
-    const std::size_t tab = text.find(L'\t');
-    if (line_end != std::wstring::npos && tab < line_end) {
-      // The recorder's line: its path, a tab, its command line ("<program>" arguments).
-      const std::wstring command_line = text.substr(tab + 1, line_end - tab - 1);
-      std::size_t program_end = command_line[0] == L'"' ? command_line.find(L'"', 1) + 1 : command_line.find(L' ');
-      if (program_end == 0 || program_end == std::wstring::npos) program_end = command_line.size();
-      const std::size_t arguments = command_line.find_first_not_of(L' ', program_end);
-      return arguments == std::wstring::npos ? std::wstring() : command_line.substr(arguments);
-    }
-    Sleep(50);
-  }
-  ADD_FAILURE() << "nothing recorded the start of " << testing::PrintToString(program_path);
-  return L"";
+std::wstring wait_started_arguments(const std::wstring& program) {
+  if (!driver::wait_for_lines(driver::start_record_path(program), 1)) return L"";
+  // The command line: the program in quotation marks, a blank, the arguments.
+  const std::wstring command_line = driver::read_start_records(program).front().command_line;
+  const std::size_t program_end = command_line.find(L"\" ");
+  return program_end == std::wstring::npos ? std::wstring() : command_line.substr(program_end + 2);
 }
 
-bool was_started(const std::wstring& program_path) { return driver::exists(record_path(program_path)); }
+bool was_started(const std::wstring& program) { return driver::exists(driver::start_record_path(program)); }
 
-bool Cautorun::start(const Cdisc& disc) { return process.start(disc.root() + L"\\Autorun.exe", L"", disc.root()); }
+bool Cautorun::start(const std::wstring& disc_root) {
+  return process.start(disc_root + L"\\Autorun.exe", L"", disc_root);
+}
 
 bool Cautorun::expect_box(const std::wstring& text, driver::Box_icon icon) {
-  const driver::Cmessage_box box = driver::wait_message_box(process.id());
-  if (!box.window) return false;
-  EXPECT_EQ(box.caption, L"Autorun.exe");
-  EXPECT_EQ(box.text, text);
-  EXPECT_STREQ(driver::icon_name(box.icon), driver::icon_name(icon));
-  return driver::answer_message_box(box, IDOK);
-}
-
-void Cautorun::expect_end() {
-  DWORD exit_code = 1;
-  ASSERT_TRUE(process.wait_exit(&exit_code));
-  EXPECT_EQ(exit_code, 0u);
+  return driver::expect_message_box(process.id(), L"Autorun.exe", text, icon, IDOK);
 }
 
 std::wstring win32_error_text(DWORD code, const std::wstring& operation) {

@@ -24,7 +24,7 @@ class Cdisc {
   // Puts the recorder into the setup data folder name as file_name ("Foyer.exe", ...) and
   // returns its path.
   std::wstring add_program(const std::wstring& file_name, const std::wstring& name = L"SetupData") const;
-  // Writes Autorun.ini beside Autorun.exe (bytes in the ANSI code page) and returns its path.
+  // Writes Autorun.ini beside Autorun.exe (in the ANSI code page) and returns its path.
   std::wstring write_ini(const std::wstring& text) const;
 
  private:
@@ -54,21 +54,21 @@ class Cprogram_temp {
 // The /dir parameter that a launcher gets for the setup data folder.
 std::wstring dir_parameter(const std::wstring& setup_data_folder);
 
-// What the recorder at program_path wrote when it was started: its command line (the
-// program's own path left out); waited for, empty and a test failure when none comes.
-std::wstring wait_started_arguments(const std::wstring& program_path);
-// Whether the recorder at program_path wrote that it was started.
-bool was_started(const std::wstring& program_path);
+// The arguments (its command line without the program) with which the recorder at
+// program was first started; waited for, empty and a test failure when it never starts.
+std::wstring wait_started_arguments(const std::wstring& program);
+// Whether the recorder at program recorded a start.
+bool was_started(const std::wstring& program);
 
 // Autorun.exe of a disc, started from the disc's root as the disc's autorun entry would.
 class Cautorun {
  public:
-  bool start(const Cdisc& disc);
+  bool start(const std::wstring& disc_root);
   // Waits for Autorun's next message box, checks caption "Autorun.exe", text and icon, and
   // answers OK. False when none came.
   bool expect_box(const std::wstring& text, driver::Box_icon icon);
   // Waits until Autorun has ended by itself, with exit code 0.
-  void expect_end();
+  void expect_end() { driver::expect_exit_zero(process); }
 
   driver::Cprocess process;
 };

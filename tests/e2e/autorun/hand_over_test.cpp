@@ -20,7 +20,7 @@ TEST(AutorunHandOver, KickoffInTheSetupDataFolderStartsInsteadOfFoyer) {
   disc.add_program(L"Setup.exe");
   const std::wstring kickoff = disc.add_program(L"Kickoff.exe");
   Cautorun autorun;
-  ASSERT_TRUE(autorun.start(disc));
+  ASSERT_TRUE(autorun.start(disc.root()));
   autorun.expect_end();
   EXPECT_EQ(wait_started_arguments(kickoff), dir_parameter(disc.setup_data()));
   EXPECT_FALSE(driver::exists(temp.copies()));
@@ -34,7 +34,7 @@ TEST(AutorunHandOver, KickoffThatDoesNotStartEndsAutorunWithoutFoyer) {
   disc.add_program(L"Setup.exe");
   ASSERT_TRUE(driver::write_bytes(disc.setup_data() + L"\\Kickoff.exe", not_a_program));
   Cautorun autorun;
-  ASSERT_TRUE(autorun.start(disc));
+  ASSERT_TRUE(autorun.start(disc.root()));
   EXPECT_TRUE(autorun.expect_box(L"Kickoff.exe が起動できませんでした。\n" +
                                      win32_error_text(ERROR_BAD_EXE_FORMAT, L"CreateProcess"),
                                  Box_icon::warning));
@@ -97,7 +97,7 @@ TEST(AutorunHandOver, EachFailedStepEndsWithItsMessageAndStartsNothing) {
     disc.add_program(L"Setup.exe");
     row.prepare(disc, temp);
     Cautorun autorun;
-    ASSERT_TRUE(autorun.start(disc));
+    ASSERT_TRUE(autorun.start(disc.root()));
     EXPECT_TRUE(autorun.expect_box(row.text, row.icon));
     autorun.expect_end();
     EXPECT_EQ(driver::exists(temp.copies()), row.copies_made);
@@ -119,7 +119,7 @@ TEST(AutorunHandOver, ReadOnlyCopiesOfAnEarlierRunAreReplaced) {
     ASSERT_TRUE(SetFileAttributesW(earlier.c_str(), FILE_ATTRIBUTE_READONLY));
   }
   Cautorun autorun;
-  ASSERT_TRUE(autorun.start(disc));
+  ASSERT_TRUE(autorun.start(disc.root()));
   autorun.expect_end();
   EXPECT_EQ(wait_started_arguments(foyer), dir_parameter(disc.setup_data()));
   EXPECT_EQ(driver::read_bytes(foyer), driver::read_bytes(disc_foyer));

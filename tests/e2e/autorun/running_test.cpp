@@ -20,7 +20,7 @@ TEST(AutorunRunning, EndsSilentlyBesideAnotherLauncherAndWarnsWhenItsNameIsTaken
       HANDLE held = as_mutex ? CreateMutexW(nullptr, TRUE, name) : CreateEventW(nullptr, TRUE, FALSE, name);
       EXPECT_NE(held, nullptr);
       Cautorun autorun;
-      EXPECT_TRUE(autorun.start(disc));
+      EXPECT_TRUE(autorun.start(disc.root()));
       if (!as_mutex) {
         EXPECT_TRUE(autorun.expect_box(L"ミューテックスの作成に失敗しました。", driver::Box_icon::warning));
       }

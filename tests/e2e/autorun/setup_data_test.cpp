@@ -9,13 +9,6 @@ namespace {
 
 using driver::Box_icon;
 
-// path with every backslash written twice, as the /dir value carries it.
-std::wstring doubled(const std::wstring& path) {
-  std::wstring result;
-  for (wchar_t c : path) result += c == L'\\' ? std::wstring(L"\\\\") : std::wstring(1, c);
-  return result;
-}
-
 struct Folder_row {
   const char* name;
   // Autorun.ini's text; nullptr: no file; "<folder>": a folder of that name instead.
@@ -42,12 +35,12 @@ TEST(AutorunSetupData, FoyerCopyStartsWithTheSetupDataFolderOfAutorunIni) {
     const std::wstring disc_foyer = disc.add_program(L"Foyer.exe", row.setup_data);
     const std::wstring disc_setup = disc.add_program(L"Setup.exe", row.setup_data);
     Cautorun autorun;
-    ASSERT_TRUE(autorun.start(disc));
+    ASSERT_TRUE(autorun.start(disc.root()));
     autorun.expect_end();
 
     // Both copies are the disc's files; only the copy of Foyer runs, with the disc's folder.
     const std::wstring foyer = temp.copies() + L"\\Foyer.exe";
-    EXPECT_EQ(wait_started_arguments(foyer), L"/dir=\"" + doubled(disc.root() + L"\\" + row.setup_data) + L"\"");
+    EXPECT_EQ(wait_started_arguments(foyer), dir_parameter(disc.root() + L"\\" + row.setup_data));
     EXPECT_EQ(driver::read_bytes(foyer), driver::read_bytes(disc_foyer));
     EXPECT_EQ(driver::read_bytes(temp.copies() + L"\\Setup.exe"), driver::read_bytes(disc_setup));
     EXPECT_FALSE(was_started(disc_foyer));
@@ -81,7 +74,7 @@ TEST(AutorunSetupData, AutorunIniThatCannotBeUsedEndsWithItsMessage) {
     const std::wstring disc_foyer = disc.add_program(L"Foyer.exe");
     disc.add_program(L"Setup.exe");
     Cautorun autorun;
-    ASSERT_TRUE(autorun.start(disc));
+    ASSERT_TRUE(autorun.start(disc.root()));
     EXPECT_TRUE(autorun.expect_box(row.text, Box_icon::warning));
     autorun.expect_end();
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
