@@ -60,12 +60,6 @@ TEST(AutorunHandOver, EachFailedStepEndsWithItsMessageAndStartsNothing) {
   const Failure_row rows[] = {
       {"Foyer missing", [](const Cdisc& d, const Cprogram_temp&) { delete_from_disc(d, L"Foyer.exe"); },
        L"Foyer.exe が見つかりませんでした。", Box_icon::none, false},
-      {"Foyer.exe is a folder",
-       [](const Cdisc& d, const Cprogram_temp&) {
-         delete_from_disc(d, L"Foyer.exe");
-         CreateDirectoryW((d.setup_data() + L"\\Foyer.exe").c_str(), nullptr);
-       },
-       L"Foyer.exe が見つかりませんでした。", Box_icon::none, false},
       {"Setup missing", [](const Cdisc& d, const Cprogram_temp&) { delete_from_disc(d, L"Setup.exe"); },
        L"Setup.exe が見つかりませんでした。", Box_icon::none, false},
       {"no setup data folder",

@@ -59,7 +59,6 @@ TEST(AutorunSetupData, AutorunIniThatCannotBeUsedEndsWithItsMessage) {
   const Refused_row rows[] = {
       {"comment line", L"#SETUP_DATA = \"SetupData\"\n// 説明\n", L"Autorun.ini の解析に失敗しました。(2行目)"},
       {"value without quotes", L"\n\n#SETUP_DATA = SetupData\n", L"Autorun.ini の解析に失敗しました。(3行目)"},
-      {"unknown setting", L"#SETUP_DIR = \"SetupData\"", L"Autorun.ini の解析に失敗しました。(1行目)"},
       {"held open by another program", nullptr, L"Autorun.ini が開けませんでした。"},
   };
   for (const Refused_row& row : rows) {
