@@ -27,8 +27,13 @@ function(zor_sample_disc)
 endfunction()
 
 zor_sample_disc(
-  autorun Autorun.exe
-  setup SetupData/Setup.exe
+  autorun         Autorun.exe
+  setup           SetupData/Setup.exe
+  foyer           SetupData/Foyer.exe
+  config          SetupData/Config.exe
+  engine_stand_in SetupData/GameData/LumoraEngine.exe
+  recorder        SetupData/DirectX/DXSETUP.exe
+  recorder        SetupData/おまけ.exe
 )
 
 # The disc image: build/sample_disc.iso, an ISO 9660 image with Joliet (and Rock Ridge)
