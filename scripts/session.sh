@@ -53,7 +53,9 @@ zor_start_display() {
 
 # Creates the Wine prefix once (reused by later runs) with the settings the GUI tests need.
 zor_prepare_prefix() {
-  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ja_JP.UTF-8
+  # No winemenubuilder: each shortcut made on the Windows desktop would leave a .desktop
+  # file behind in the test user's home.
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=ja_JP.UTF-8
   if [ ! -f "$WINEPREFIX/.zor-ready" ]; then
     echo "== creating Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
