@@ -13,20 +13,21 @@ namespace {
 
 using driver::Box_icon;
 
-const wchar_t title[] = L"月影の庭";  // #GAME_TITLE of the sample disc
-
 std::wstring special_folder(int csidl) {
   wchar_t path[MAX_PATH] = {};
   SHGetFolderPathW(nullptr, csidl, nullptr, 0, path);
   return path;
 }
 
-// The assembled sample disc (build\sample_disc) copied with a registry path of its own
-// into the test's folder: Autorun.exe and autorun.inf at the root beside SetupData. What
-// the programs make outside the disc is removed with it, also after a failure.
+// The assembled sample disc (build\sample_disc) copied into the test's folder, with a
+// registry path and a game title of its own (the title names the desktop shortcut, and the
+// desktop is shared): Autorun.exe and autorun.inf at the root beside SetupData. What the
+// programs make outside the disc is removed with it, also after a failure.
 class Cplayer_disc {
  public:
-  Cplayer_disc() : disc_(driver::binary_dir() + L"\\sample_disc\\SetupData") {
+  Cplayer_disc()
+      : disc_(driver::binary_dir() + L"\\sample_disc\\SetupData"), title_(L"月影の庭 " + driver::unique_name()) {
+    disc_.set_ini_line(L"#GAME_TITLE", L"#GAME_TITLE = \"" + title_ + L"\"");
     for (const wchar_t* name : {L"Autorun.exe", L"autorun.inf"}) {
       EXPECT_TRUE(CopyFileW((driver::binary_dir() + L"\\sample_disc\\" + name).c_str(), (root() + L"\\" + name).c_str(),
                             FALSE));
@@ -42,14 +43,16 @@ class Cplayer_disc {
 
   std::wstring root() const { return disc_.dir().substr(0, disc_.dir().rfind(L'\\')); }
   std::wstring setup_data() const { return disc_.dir(); }
+  const std::wstring& title() const { return title_; }
   const std::wstring& reg_path() const { return disc_.reg_path(); }
   const std::wstring& reg_key() const { return disc_.reg_key(); }
   std::wstring install_dir() const { return special_folder(CSIDL_PROGRAM_FILES) + L"\\" + reg_path(); }
   std::wstring save_dir() const { return special_folder(CSIDL_PERSONAL) + L"\\" + reg_path(); }
-  static std::wstring shortcut() { return special_folder(CSIDL_DESKTOP) + L"\\" + title + L".lnk"; }
+  std::wstring shortcut() const { return special_folder(CSIDL_DESKTOP) + L"\\" + title_ + L".lnk"; }
 
  private:
   driver::Csample_disc disc_;
+  std::wstring title_;
 };
 
 // The full path of the program a process runs, with doubled backslashes made single.
@@ -83,15 +86,15 @@ HWND insert_disc(const Cplayer_disc& disc, const Cprogram_temp& temp, driver::Cp
   Cautorun autorun;
   if (!autorun.start(disc.root())) return nullptr;
   autorun.expect_end();
-  HWND menu = driver::wait_window(0, title, L"#32770");
+  HWND menu = driver::wait_window(0, disc.title(), L"#32770");
   if (!own_process_of(menu, foyer)) return nullptr;
   EXPECT_EQ(image_of(foyer), temp.copies() + L"\\Foyer.exe");
   return menu;
 }
 
 // Setup, started by Foyer from the copy beside it: the dialog with item_id, its process owned.
-HWND wait_setup(const Cprogram_temp& temp, int item_id, driver::Cprocess& setup) {
-  HWND dialog = driver::wait_dialog(0, title, item_id);
+HWND wait_setup(const Cplayer_disc& disc, const Cprogram_temp& temp, int item_id, driver::Cprocess& setup) {
+  HWND dialog = driver::wait_dialog(0, disc.title(), item_id);
   if (!own_process_of(dialog, setup)) return nullptr;
   EXPECT_EQ(image_of(setup), temp.copies() + L"\\Setup.exe");
   return dialog;
@@ -100,7 +103,10 @@ HWND wait_setup(const Cprogram_temp& temp, int item_id, driver::Cprocess& setup)
 TEST(FullFlow, FromTheDiscToAPlayedGameAndBackToNothingLeftBehind) {
   Cplayer_disc disc;
   Cprogram_temp temp;
-  ASSERT_FALSE(driver::exists(Cplayer_disc::shortcut())) << "another game of this title is set up";
+  // The next message box of process, checked and answered; every box has the title as caption.
+  const auto box = [&disc](const driver::Cprocess& process, const std::wstring& text, Box_icon icon, int answer) {
+    return driver::expect_message_box(process.id(), disc.title(), text, icon, answer);
+  };
 
   // Autorun: Foyer from the temporary copy, not installed yet.
   driver::Cprocess foyer;
@@ -111,28 +117,27 @@ TEST(FullFlow, FromTheDiscToAPlayedGameAndBackToNothingLeftBehind) {
 
   // Setup from the copy beside Foyer, with the default destination below Program Files.
   driver::Cprocess setup;
-  HWND setup_dialog = wait_setup(temp, 1010, setup);
+  HWND setup_dialog = wait_setup(disc, temp, 1010, setup);
   ASSERT_TRUE(setup_dialog);
   EXPECT_EQ(driver::item_text(setup_dialog, 1001), disc.install_dir());
   ASSERT_TRUE(driver::click(setup_dialog, 1010));
-  ASSERT_TRUE(driver::expect_message_box(setup.id(), title, L"セットアップを開始します。よろしいですか？",
-                                         Box_icon::information, IDYES));
-  ASSERT_TRUE(driver::expect_message_box(setup.id(), title, L"セットアップが完了しました。", Box_icon::information, IDOK));
+  ASSERT_TRUE(box(setup, L"セットアップを開始します。よろしいですか？", Box_icon::information, IDYES));
+  ASSERT_TRUE(box(setup, L"セットアップが完了しました。", Box_icon::information, IDOK));
   driver::expect_exit_zero(setup);
 
   // The after-setup dialog with the shortcut ticked, then the menu with the game buttons.
-  HWND after_setup = driver::wait_dialog(foyer.id(), title, 1003);
+  HWND after_setup = driver::wait_dialog(foyer.id(), disc.title(), 1003);
   ASSERT_TRUE(after_setup);
   EXPECT_TRUE(driver::is_checked(after_setup, 1004));
   ASSERT_TRUE(driver::click(after_setup, 1003));
-  ASSERT_TRUE(driver::expect_message_box(foyer.id(), title, L"全ての処理が完了しました。", Box_icon::information, IDOK));
-  menu = driver::wait_window(foyer.id(), title, L"#32770");
+  ASSERT_TRUE(box(foyer, L"全ての処理が完了しました。", Box_icon::information, IDOK));
+  menu = driver::wait_window(foyer.id(), disc.title(), L"#32770");
   ASSERT_TRUE(menu);
   EXPECT_EQ(driver::stored_value(disc.reg_key(), L"exe_dir").text, disc.install_dir());
   const std::wstring engine = disc.install_dir() + L"\\LumoraEngine.exe";
   EXPECT_TRUE(driver::exists(engine));
   EXPECT_TRUE(driver::exists(disc.install_dir() + L"\\遊び方.txt"));
-  EXPECT_TRUE(driver::exists(Cplayer_disc::shortcut()));
+  EXPECT_TRUE(driver::exists(disc.shortcut()));
 
   // The game in a window: the engine from the installation, Foyer closes. The game saves.
   ASSERT_TRUE(press(menu, L"ゲームを起動（ウィンドウ）"));
@@ -152,24 +157,22 @@ TEST(FullFlow, FromTheDiscToAPlayedGameAndBackToNothingLeftBehind) {
   menu = insert_disc(disc, temp, foyer);
   ASSERT_TRUE(menu);
   ASSERT_TRUE(press(menu, L"アンインストール"));
-  HWND uninstall_dialog = wait_setup(temp, 1015, setup);
+  HWND uninstall_dialog = wait_setup(disc, temp, 1015, setup);
   ASSERT_TRUE(uninstall_dialog);
   ASSERT_TRUE(driver::click(uninstall_dialog, 1015));
-  ASSERT_TRUE(driver::expect_message_box(setup.id(), title, std::wstring(title) + L"をアンインストールします。よろしいですか？",
-                                         Box_icon::information, IDYES));
-  ASSERT_TRUE(driver::expect_message_box(setup.id(), title, L"アンインストールが完了しました。", Box_icon::information, IDOK));
+  ASSERT_TRUE(box(setup, disc.title() + L"をアンインストールします。よろしいですか？", Box_icon::information, IDYES));
+  ASSERT_TRUE(box(setup, L"アンインストールが完了しました。", Box_icon::information, IDOK));
   driver::expect_exit_zero(setup);
-  HWND after_uninstall = driver::wait_dialog(foyer.id(), title, 1003);
+  HWND after_uninstall = driver::wait_dialog(foyer.id(), disc.title(), 1003);
   ASSERT_TRUE(after_uninstall);
   EXPECT_TRUE(driver::is_checked(after_uninstall, 1005));
   EXPECT_FALSE(driver::is_checked(after_uninstall, 1006));
   ASSERT_TRUE(driver::click(after_uninstall, 1006));
   ASSERT_TRUE(driver::click(after_uninstall, 1003));
-  ASSERT_TRUE(driver::expect_message_box(
-      foyer.id(), title, L"セーブフォルダを削除します。\n今までのゲームデータは失われます。本当によろしいですか？",
-      Box_icon::information, IDYES));
-  ASSERT_TRUE(driver::expect_message_box(foyer.id(), title, L"全ての処理が完了しました。", Box_icon::information, IDOK));
-  menu = driver::wait_window(foyer.id(), title, L"#32770");
+  ASSERT_TRUE(box(foyer, L"セーブフォルダを削除します。\n今までのゲームデータは失われます。本当によろしいですか？",
+                  Box_icon::information, IDYES));
+  ASSERT_TRUE(box(foyer, L"全ての処理が完了しました。", Box_icon::information, IDOK));
+  menu = driver::wait_window(foyer.id(), disc.title(), L"#32770");
   ASSERT_TRUE(menu);
   ASSERT_TRUE(press(menu, L"終了"));
   driver::expect_exit_zero(foyer);
@@ -177,7 +180,7 @@ TEST(FullFlow, FromTheDiscToAPlayedGameAndBackToNothingLeftBehind) {
   // Nothing of the game is left: no installation, key, shortcut or save data.
   EXPECT_FALSE(driver::exists(disc.install_dir()));
   EXPECT_FALSE(driver::key_exists(disc.reg_key()));
-  EXPECT_FALSE(driver::exists(Cplayer_disc::shortcut()));
+  EXPECT_FALSE(driver::exists(disc.shortcut()));
   EXPECT_FALSE(driver::exists(disc.save_dir()));
 }
 
