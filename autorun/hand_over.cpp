@@ -1,5 +1,6 @@
-// Handing over to the disc's launcher: Kickoff as it lies on the disc, or Foyer copied to
-// the temporary folder so that the disc's own files stay closed while the menu runs.
+// Handing over to the disc's launcher: Kickoff as it lies on the disc, or Foyer and Setup
+// copied to the temporary folder, so that no program runs from the disc while Setup asks
+// for its second disc.
 #include "autorun/hand_over.h"
 
 #include <windows.h>
