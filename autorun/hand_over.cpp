@@ -11,9 +11,10 @@
 #include "lib/launch/process.h"
 #include "lib/text/text.h"
 
+const wchar_t autorun_caption[] = L"Autorun.exe";
+
 namespace {
 
-const wchar_t caption[] = L"Autorun.exe";
 const wchar_t temporary_subfolder[] = L"\\__LumoraTmpFolder\\";
 
 // Starts program with parameters in a normal window and lets it run on its own: the handle
@@ -39,7 +40,7 @@ bool copy_to_temporary(const std::wstring& from, const std::wstring& to) {
 }  // namespace
 
 void autorun_message(const std::wstring& text, bool plain) {
-  ZOR::message_box_owned(nullptr, text, caption, plain ? MB_OK : MB_OK | MB_ICONWARNING);
+  ZOR::message_box_owned(nullptr, text, autorun_caption, plain ? MB_OK : MB_OK | MB_ICONWARNING);
 }
 
 std::wstring dir_parameter(const std::wstring& setup_data_folder) {

@@ -4,6 +4,9 @@
 
 #include <string>
 
+// The caption of every message box of Autorun.
+extern const wchar_t autorun_caption[];
+
 // Shows text in Autorun's message box: caption "Autorun.exe", no owner, warning icon
 // unless plain (MB_OK alone).
 void autorun_message(const std::wstring& text, bool plain = false);

@@ -20,11 +20,7 @@ const wchar_t default_setup_data_name[] = L"SetupData";
 bool no_launcher_running() {
   for (const wchar_t* name : {L"LumoraFoyer", L"LumoraSetup", L"LumoraKickoff"}) {
     const ZOR::Csingle_instance probe(name);
-    if (probe.state() == ZOR::Csingle_instance::State::failed) {
-      autorun_message(ZOR::single_instance_failed_message);
-      return false;
-    }
-    if (probe.state() == ZOR::Csingle_instance::State::already_running) return false;
+    if (!probe.may_run(autorun_caption)) return false;
   }
   return true;
 }
@@ -75,11 +71,7 @@ void hand_over(const std::wstring& setup_data_folder) {
 // Autorun's whole run, top to bottom; it holds "LumoraAutorun" until it returns.
 void autorun_main() {
   const ZOR::Csingle_instance instance(L"LumoraAutorun");
-  if (instance.state() == ZOR::Csingle_instance::State::failed) {
-    autorun_message(ZOR::single_instance_failed_message);
-    return;
-  }
-  if (instance.state() == ZOR::Csingle_instance::State::already_running) return;
+  if (!instance.may_run(autorun_caption)) return;
   if (!no_launcher_running()) return;
   std::wstring setup_data_name;
   if (!read_setup_data_name(setup_data_name)) return;
