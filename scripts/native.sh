@@ -1,11 +1,10 @@
-# The native build of the parsing core (sourced by test.sh and fuzz.sh, not run): host
+# The native build of the parsing core (sourced by test.sh and fuzz.sh after they set root): host
 # clang++ with AddressSanitizer, UndefinedBehaviorSanitizer and the libFuzzer targets.
 
 # Configures (once) and builds tests/native into $1.
 zor_build_native() {
-  src=$(cd "$(dirname "$0")/.." && pwd)
   if [ ! -f "$1/build.ninja" ]; then
-    CXX=clang++ cmake -S "$src/tests/native" -B "$1" -G Ninja >/dev/null
+    CXX=clang++ cmake -S "$root/tests/native" -B "$1" -G Ninja >/dev/null
   fi
   cmake --build "$1"
 }

@@ -1,4 +1,5 @@
-# Shared set-up of the test and demo commands (sourced, not run):
+# Shared set-up of the test and demo commands (sourced, not run; the caller sets root to the
+# project folder first, so that every script works from any current folder):
 # Debian packages, the unprivileged test user, a Wine prefix private to the build folder,
 # and an Xvfb display that is stopped again (by its PID) when the calling script exits.
 
@@ -58,7 +59,7 @@ zor_prepare_prefix() {
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     [ "$(id -u)" = 0 ] && chown "$ZOR_TEST_USER": "$WINEPREFIX"
-    run="$(dirname "$0")/wine-run"
+    run="$root/scripts/wine-run"
     "$run" wineboot -i >/dev/null 2>&1
     # One desktop window for every program: no 2 s wait per hidden window on a bare display.
     "$run" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
@@ -99,9 +100,8 @@ zor_stop_session() {
 
 # Configures and builds the Windows programs and tests into $1.
 zor_build() {
-  src=$(cd "$(dirname "$0")/.." && pwd)
   if [ ! -f "$1/build.ninja" ]; then
-    cmake -S "$src" -B "$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake -S "$root" -B "$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
   fi
   cmake --build "$1"
 }

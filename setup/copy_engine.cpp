@@ -41,9 +41,7 @@ void fail_with_error(const std::wstring& sentence) {
 bool wait_for_disc(int index) {
   Csetup_environment& env = setup_environment;
   C_setup_ready_dialog& waiting = setup_windows.ready;
-  if (waiting.create(IDD_SETUP_READY, L"lumora_setup_ready", false, false, ZOR::application.main_window)) {
-    waiting.status.set_text_lines(L"ディスクを読み込んでいます…。");
-  }
+  waiting.open(L"ディスクを読み込んでいます…。");
   std::wstring marker = env.setup_data_dir + L"\\DISC" + ZOR::int_to_text(index + 1);
   while (ZOR::path_kind(marker) != 1) {
     int answer = ZOR::message_box_owned(progress_window(), env.disc_names[index] + L"を入れて下さい。", env.game_title,

@@ -47,45 +47,26 @@ bool read_command_line() {
 // The disc layout: the setup data folder and GameData are folders, Setup.ini and Setup.ico files.
 bool check_disc_layout() {
   const Csetup_environment& env = setup_environment;
-  const struct {
-    std::wstring path;
-    int kind;
-    const wchar_t* message;
-  } checks[] = {
+  const std::wstring failed = ZOR::first_failed_path_check({
       {env.setup_data_dir, 0, L"SetupData フォルダが見つかりませんでした。"},
       {env.game_data_dir, 0, L"GameData フォルダが見つかりませんでした。"},
       {env.setup_data_dir + L"\\Setup.ini", 1, L"Setup.ini が見つかりませんでした。"},
       {env.setup_data_dir + L"\\Setup.ico", 1, L"Setup.ico が見つかりません。"},
-  };
-  for (const auto& check : checks) {
-    if (ZOR::path_kind(check.path) != check.kind) {
-      startup_warning(check.message);
-      return false;
-    }
-  }
-  return true;
+  });
+  if (failed.empty()) return true;
+  startup_warning(failed);
+  return false;
 }
 
 // Loads, cleans and checks Setup.ini into the record. False after the first problem's message.
 bool read_setup_ini() {
-  Csetup_environment& env = setup_environment;
-  std::vector<std::wstring> lines;
-  if (!ZOR::load_text_lines(env.setup_data_dir + L"\\" + L"Setup.ini", lines)) {
-    startup_warning(L"Setup.ini が開けませんでした。");
-    return false;
-  }
-  ZOR::Csetup_ini ini;
   ZOR::Cini_problem problem;
-  bool read = ZOR::read_setup_ini_lines(lines, ini, problem);
-  env.game_title = ini.game_title;
-  env.reg_path = ini.reg_path;
-  env.disc_count = ini.disc_count;
-  env.disc_names = ini.disc_names;
-  env.setup_size = ini.setup_size;
-  env.min_setup_use = ini.min_setup_use;
-  env.setup_files = ini.setup_files;
-  if (!read) ZOR::message_box(problem.message, problem.caption, MB_ICONWARNING);
-  return read;
+  if (ZOR::read_setup_ini(setup_environment.setup_data_dir, ZOR::Setup_ini_reader::setup, setup_environment,
+                          problem)) {
+    return true;
+  }
+  ZOR::message_box(problem.message, problem.caption, MB_ICONWARNING);
+  return false;
 }
 
 // The installation that uninstall mode removes: setup_dir as the earlier install recorded it.
@@ -129,9 +110,7 @@ bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
     return false;
   }
   C_setup_ready_dialog& waiting = setup_windows.ready;
-  if (waiting.create(IDD_SETUP_READY, L"lumora_setup_ready", false, false, ZOR::application.main_window)) {
-    waiting.status.set_text_lines(L"セットアッププログラムを準備しています…。");
-  }
+  waiting.open(L"セットアッププログラムを準備しています…。");
   env.game_data_dir = env.setup_data_dir + L"\\GameData";
   if (!check_disc_layout() || !read_setup_ini()) return false;
   if (env.mode == L"setup" && env.disc_count == 1 && !measure_install_sizes()) return false;

@@ -4,27 +4,20 @@
 
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "lib/setting/setup_ini.h"
 
 // One instance for the process (setup_environment); filled by start-up, then read and
-// written by the dialogs' handlers on the GUI thread.
-struct Csetup_environment {
+// written by the dialogs' handlers on the GUI thread. Setup.ini's keys (game_title,
+// reg_path such as "Maker\Game", disc_count, disc_names, setup_size in bytes of a full
+// install, min_setup_use, setup_files) are the record the shared reader fills.
+struct Csetup_environment : ZOR::Csetup_ini {
   std::wstring setup_data_dir;  // the /dir value, verbatim
   std::wstring game_data_dir;   // setup_data_dir + "\GameData"
   std::wstring mode;            // "setup" or "uninstall"
-  std::wstring game_title;
-  std::wstring reg_path;        // for example "Maker\Game"
-  std::int32_t disc_count = 1;
-  std::array<std::wstring, ZOR::Csetup_ini::disc_name_count> disc_names;
-  std::int64_t setup_size = 0;      // bytes of a full install
   std::int64_t min_setup_size = 0;  // bytes of a minimal install
-  bool min_setup_use = true;
-  std::vector<ZOR::Csetup_file_entry> setup_files;
   // Setup.ico at 32 and 16 pixels; owned by setup_main, which destroys them on return.
   HICON icon_large = nullptr;
   HICON icon_small = nullptr;

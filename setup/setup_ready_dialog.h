@@ -2,12 +2,18 @@
 #ifndef SETUP_SETUP_READY_DIALOG_H
 #define SETUP_SETUP_READY_DIALOG_H
 
+#include <string>
+
 #include "lib/controls/static.h"
 #include "lib/window/dialog.h"
 
 class C_setup_ready_dialog : public ZOR::C_handler_dialog {
  public:
   ZOR::Cc_static status;  // 1014
+
+  // Shows the waiting window with its text, owned by the main window. False when the window
+  // could not be created (the work goes on without it).
+  bool open(const std::wstring& text);
 
  private:
   // WM_INITDIALOG: binds the text.

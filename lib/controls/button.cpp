@@ -6,6 +6,8 @@ namespace ZOR {
 namespace {
 
 const wchar_t button_class[] = L"Button";
+// BCM_SETSHIELD of the common controls 6 buttons (commctrl.h offers it only from Vista on).
+const UINT button_set_shield = 0x160C;
 
 void set_button_check(HWND button, bool checked) {
   if (button != nullptr) SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -19,6 +21,10 @@ bool get_button_check(HWND button) {
 }  // namespace
 
 Cc_button::Cc_button() : C_control(button_class) {}
+
+void Cc_button::set_shield(bool shield) {
+  if (hwnd != nullptr) SendMessageW(hwnd, button_set_shield, 0, shield ? TRUE : FALSE);
+}
 
 Cc_check::Cc_check() : C_control(button_class) {}
 

@@ -10,6 +10,8 @@ namespace ZOR {
 class Cc_button : public C_control {
  public:
   Cc_button();
+  // Shows or removes the elevation shield (BCM_SETSHIELD) on the button's face.
+  void set_shield(bool shield);
 };
 
 // A check box (two- or three-state).

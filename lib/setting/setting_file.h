@@ -23,11 +23,15 @@ bool load_text_lines(const std::wstring& path, std::vector<std::wstring>& lines)
 Csetting_read_result read_setting_file(const std::wstring& path, const std::vector<Csetting_rule>& rules,
                                        const Csetting_syntax& syntax);
 
-// Setup's and Foyer's reading of the Setup.ini at path (read_setup_ini_lines and
-// read_foyer_ini_lines); a file that cannot be loaded gives "Setup.ini が開けませんでした。"
-// with the program's caption ("Setup.exe" or "Foyer.exe").
-bool read_setup_ini(const std::wstring& path, Csetup_ini& ini, Cini_problem& problem);
-bool read_foyer_ini(const std::wstring& path, Cfoyer_ini& ini, Cini_problem& problem);
+// The one reading of Setup.ini by Setup and Foyer: loads setup_data_dir + "\Setup.ini",
+// runs read_setup_ini_lines for reader, joins the manual's and the extra button's paths
+// below setup_data_dir (setup_data_dir + "\" + the value as written) and, for Foyer, checks
+// what the menu keys name: the DirectX folder and "DirectX\DXSETUP.exe", the manual (a
+// file) and the extra button's target (a file or folder). Returns false with the first
+// problem; a file that cannot be loaded gives "Setup.ini が開けませんでした。" with the
+// reader's caption.
+bool read_setup_ini(const std::wstring& setup_data_dir, Setup_ini_reader reader, Csetup_ini& ini,
+                    Cini_problem& problem);
 
 // find_reg_path_lines over the file at path. Returns false, with the error recorded, when
 // the file cannot be loaded.

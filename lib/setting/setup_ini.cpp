@@ -1,4 +1,4 @@
-// Setup.ini readers of Setup and Foyer over the shared reading loop, and their checks.
+// The one Setup.ini reading of Setup and Foyer over the shared reading loop, and its checks.
 #include "lib/setting/setup_ini.h"
 
 #include "lib/setting/setting_reader.h"
@@ -72,27 +72,39 @@ bool path_stays_inside(const std::wstring& path) {
   }
 }
 
-bool read_setup_ini_lines(const std::vector<std::wstring>& lines, Csetup_ini& ini, Cini_problem& problem) {
+bool read_setup_ini_lines(const std::vector<std::wstring>& lines, Setup_ini_reader reader, Csetup_ini& ini,
+                          Cini_problem& problem) {
   ini = Csetup_ini();
   problem = Cini_problem();
+  const bool setup = reader == Setup_ini_reader::setup;
+  const std::wstring caption = setup ? setup_caption : foyer_caption;
   std::wstring text;
   std::int32_t number = 0;
-  const std::vector<Csetting_rule> rules = {
+  auto flag = [&number](bool& field) { return [&number, &field] { field = number != 0; }; };
+  std::vector<Csetting_rule> rules = {
       {L"#GAME_TITLE = %s", {&ini.game_title}, nullptr},
       {L"#REG_PATH = %s", {&ini.reg_path}, nullptr},
-      {L"#DIRECT_X_USE = %d", {&number}, nullptr},
-      {L"#MANUAL_USE = %d", {&number}, nullptr},
-      {L"#MANUAL_PATH = %s", {&text}, nullptr},
-      {L"#EX_BUTTON", {}, nullptr},
+      {L"#DIRECT_X_USE = %d", {&number}, flag(ini.direct_x_use)},
+      {L"#MANUAL_USE = %d", {&number}, flag(ini.manual_use)},
+      {L"#MANUAL_PATH = %s", {&ini.manual_path}, nullptr},
+      {L"#EX_BUTTON.000.USE = %d", {&number}, flag(ini.ex_button_use)},
+      {L"#EX_BUTTON.000.NAME = %s", {&ini.ex_button_name}, nullptr},
+      {L"#EX_BUTTON.000.PATH = %s", {&ini.ex_button_path}, nullptr},
+      {L"#EX_BUTTON.000.CLOSE = %d", {&number}, flag(ini.ex_button_close)},
+  };
+  // Setup accepts every extra-button line, also of buttons that Foyer does not know.
+  if (setup) rules.push_back({L"#EX_BUTTON", {}, nullptr});
+  const std::vector<Csetting_rule> install_rules = {
       {L"#DISC_CNT = %d", {&ini.disc_count}, nullptr},
       {L"#DISC_NAME . %d = %s", {&number, &text},
        [&] {
          if (number >= 0 && number < Csetup_ini::disc_name_count) ini.disc_names[static_cast<size_t>(number)] = text;
        }},
       {L"#SETUP_SIZE = %64d", {&ini.setup_size}, nullptr},
-      {L"#MIN_SETUP_USE = %d", {&number}, [&] { ini.min_setup_use = number != 0; }},
+      {L"#MIN_SETUP_USE = %d", {&number}, flag(ini.min_setup_use)},
       // Disc numbers count from 1 in the file; the subtraction wraps for the lowest value,
-      // which like any number outside the discs names no disc.
+      // which like any number outside the discs names no disc. A pattern matches a prefix
+      // of the line, so the form with a disc number must come first.
       {L"#SETUP_FILE = %s, %d", {&text, &number},
        [&] {
          ini.setup_files.push_back(
@@ -100,12 +112,14 @@ bool read_setup_ini_lines(const std::vector<std::wstring>& lines, Csetup_ini& in
        }},
       {L"#SETUP_FILE = %s", {&text}, [&] { ini.setup_files.push_back({text, 0}); }},
   };
-  if (!reading_ok(read_setting_lines(lines, rules, {true, Unmatched_line::stop}), setup_caption, problem)) return false;
+  rules.insert(rules.end(), install_rules.begin(), install_rules.end());
+  if (!reading_ok(read_setting_lines(lines, rules, {true, Unmatched_line::stop}), caption, problem)) return false;
 
   const std::wstring& title = ini.game_title;
-  if (title.empty()) return set_problem(problem, L"ゲームタイトルが設定されていません。", setup_caption);
+  if (title.empty()) return set_problem(problem, L"ゲームタイトルが設定されていません。", caption);
   if (ini.reg_path.empty()) return set_problem(problem, L"レジストリパスが設定されていません。", title);
   if (!reg_path_ok(ini.reg_path)) return set_problem(problem, L"レジストリパスが不正です。", title);
+  if (!setup) return true;
   if (ini.disc_count != 1 && ini.disc_count != 2) {
     return set_problem(problem, L"ディスク枚数は１枚もしくは２枚にして下さい。", title);
   }
@@ -130,37 +144,6 @@ bool read_setup_ini_lines(const std::vector<std::wstring>& lines, Csetup_ini& in
       return set_problem(problem, L"セットアップするファイルの " + uint64_to_text(i + 1) + L" 番目が不正です。", title);
     }
   }
-  return true;
-}
-
-bool read_foyer_ini_lines(const std::vector<std::wstring>& lines, Cfoyer_ini& ini, Cini_problem& problem) {
-  ini = Cfoyer_ini();
-  problem = Cini_problem();
-  std::wstring text;
-  std::int32_t number = 0;
-  std::int64_t large = 0;
-  auto flag = [&number](bool& field) { return [&number, &field] { field = number != 0; }; };
-  const std::vector<Csetting_rule> rules = {
-      {L"#GAME_TITLE = %s", {&ini.game_title}, nullptr},
-      {L"#REG_PATH = %s", {&ini.reg_path}, nullptr},
-      {L"#DIRECT_X_USE = %d", {&number}, flag(ini.direct_x_use)},
-      {L"#MANUAL_USE = %d", {&number}, flag(ini.manual_use)},
-      {L"#MANUAL_PATH = %s", {&ini.manual_path}, nullptr},
-      {L"#EX_BUTTON.000.USE = %d", {&number}, flag(ini.ex_button_use)},
-      {L"#EX_BUTTON.000.NAME = %s", {&ini.ex_button_name}, nullptr},
-      {L"#EX_BUTTON.000.PATH = %s", {&ini.ex_button_path}, nullptr},
-      {L"#EX_BUTTON.000.CLOSE = %d", {&number}, flag(ini.ex_button_close)},
-      {L"#DISC_CNT = %d", {&number}, nullptr},
-      {L"#DISC_NAME . %d = %s", {&number, &text}, nullptr},
-      {L"#SETUP_SIZE = %64d", {&large}, nullptr},
-      {L"#MIN_SETUP_USE = %d", {&number}, nullptr},
-      {L"#SETUP_FILE = %s", {&text}, nullptr},
-  };
-  if (!reading_ok(read_setting_lines(lines, rules, {true, Unmatched_line::stop}), foyer_caption, problem)) return false;
-
-  if (ini.game_title.empty()) return set_problem(problem, L"ゲームタイトルが設定されていません。", foyer_caption);
-  if (ini.reg_path.empty()) return set_problem(problem, L"レジストリパスが設定されていません。", ini.game_title);
-  if (!reg_path_ok(ini.reg_path)) return set_problem(problem, L"レジストリパスが不正です。", ini.game_title);
   return true;
 }
 

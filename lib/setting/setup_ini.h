@@ -1,4 +1,5 @@
-// Setup.ini as Setup and Foyer read it: their patterns, what they keep, their content checks.
+// Setup.ini as Setup and Foyer read it: one record of every key, the patterns of each
+// program and their content checks.
 #ifndef ZOR_SETTING_SETUP_INI_H
 #define ZOR_SETTING_SETUP_INI_H
 
@@ -15,22 +16,11 @@ struct Csetup_file_entry {
   std::int32_t disc_index = 0;
 };
 
-// What Setup takes from Setup.ini (defaults as before reading).
+// Every key of Setup.ini (defaults as before reading). Setup uses the install keys, Foyer
+// the title, the registry path and the menu keys; each program ignores the rest.
 struct Csetup_ini {
   static constexpr int disc_name_count = 8;
 
-  std::wstring game_title;
-  std::wstring reg_path;
-  std::int32_t disc_count = 1;
-  std::array<std::wstring, disc_name_count> disc_names;
-  std::int64_t setup_size = 0;
-  bool min_setup_use = true;
-  std::vector<Csetup_file_entry> setup_files;
-};
-
-// What Foyer takes from Setup.ini; the two paths are as written, relative to the setup
-// data folder (Foyer joins them).
-struct Cfoyer_ini {
   std::wstring game_title;
   std::wstring reg_path;
   bool direct_x_use = false;
@@ -40,7 +30,18 @@ struct Cfoyer_ini {
   std::wstring ex_button_name;
   std::wstring ex_button_path;
   bool ex_button_close = false;
+  std::int32_t disc_count = 1;
+  std::array<std::wstring, disc_name_count> disc_names;
+  std::int64_t setup_size = 0;
+  bool min_setup_use = true;
+  std::vector<Csetup_file_entry> setup_files;
 };
+
+// The program that reads Setup.ini. Setup takes every line that begins with "#EX_BUTTON"
+// and checks the discs and the entries; Foyer knows only the four keys of button 000 and
+// checks the disc's DirectX folder, manual and extra button instead. Each has its caption
+// for the problems found before the title is known ("Setup.exe", "Foyer.exe").
+enum class Setup_ini_reader { setup, foyer };
 
 // The first problem of a Setup.ini: the message box's text and caption, and the line it
 // concerns (from 1; 0 when it concerns the content as a whole).
@@ -56,14 +57,13 @@ struct Cini_problem {
 // platform reads as "..").
 bool path_stays_inside(const std::wstring& path);
 
-// Setup's reading of the lines of Setup.ini (as loaded, comments still in): comment removal,
-// its twelve patterns in order, then its content checks. Returns false with the first
-// problem; ini then holds what was read before it. ini starts from the defaults.
-bool read_setup_ini_lines(const std::vector<std::wstring>& lines, Csetup_ini& ini, Cini_problem& problem);
-
-// Foyer's reading of the same lines: its fourteen patterns, then the checks of the title and
-// the registry path (those that need no file system). Returns false with the first problem.
-bool read_foyer_ini_lines(const std::vector<std::wstring>& lines, Cfoyer_ini& ini, Cini_problem& problem);
+// The reading of the lines of Setup.ini (as loaded, comments still in) by reader: comment
+// removal, the patterns in order, then the content checks that need no file system (title
+// and registry path; for Setup also discs and entries). Returns false with the first
+// problem; ini then holds what was read before it. ini starts from the defaults; the two
+// menu paths stay as written.
+bool read_setup_ini_lines(const std::vector<std::wstring>& lines, Setup_ini_reader reader, Csetup_ini& ini,
+                          Cini_problem& problem);
 
 // Config's and Chronicle's look-up in the raw lines of Setup.ini (no comment removal):
 // the value of the first line that matches "#REG_PATH = %s"; other lines are skipped.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lib/window/geometry.h"
+#include "lib/window/splitter.h"
 #include "lib/window/window_base.h"
 
 namespace ZOR {
@@ -61,12 +62,14 @@ class C_handler_dialog : public C_dialog {
   virtual bool on_close();
 };
 
-class C_modal_dialog : public C_dialog {
+// A modal dialog with the same handlers. Its on_close must end the dialog itself
+// (EndDialog) and return false: WM_CLOSE passed on to the default handling would destroy
+// the window under the running modal loop.
+class C_modal_dialog : public C_handler_dialog {
  public:
   // Runs the modal dialog of template_id without owner and returns the value it passed to
   // EndDialog; 0 when it is already running; -1 with "DialogBoxParam" recorded when it
-  // cannot be created. The dialog must end itself with EndDialog and must not pass
-  // WM_CLOSE on to the default handling (which destroys the window).
+  // cannot be created.
   INT_PTR run_modal(int template_id, const std::wstring& dialog_name);
 };
 

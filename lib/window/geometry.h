@@ -8,7 +8,6 @@
 
 #include <vector>
 
-#include "lib/window/splitter.h"
 
 namespace ZOR {
 

@@ -247,6 +247,14 @@ void C_window_base::set_client_size(int width, int height) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void C_window_base::set_window_rect(int x, int y, int width, int height) {
+  if (hwnd != nullptr) SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void C_window_base::set_font(HFONT font) {
+  if (hwnd != nullptr) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
 void C_window_base::set_icon(int icon_id) {
   if (hwnd == nullptr) return;
   destroy_icons();

@@ -72,6 +72,10 @@ class C_window_base {
   RECT get_rect_in_parent() const;
   // Sizes the window so that its client area is width by height; the position is kept.
   void set_client_size(int width, int height);
+  // Moves and sizes the window (a child: in its parent's client coordinates).
+  void set_window_rect(int x, int y, int width, int height);
+  // WM_SETFONT with redraw; the font stays owned by the caller (a stock font needs no owner).
+  void set_font(HFONT font);
   // Loads icon resource icon_id at 32 and 16 pixels (owned by this object, the previous
   // pair destroyed) and makes them the window class's large and small icons.
   void set_icon(int icon_id);

@@ -5,6 +5,8 @@
 #include "tests/driver/folder_browser.h"
 #include "tests/driver/message_box.h"
 #include "tests/driver/process.h"
+#include "tests/driver/sample_disc.h"
+#include "tests/driver/start_record.h"
 #include "tests/driver/test_places.h"
 #include "tests/driver/window_access.h"
 

@@ -213,4 +213,14 @@ const char* icon_name(Box_icon icon) {
   return "?";
 }
 
+bool expect_message_box(DWORD process_id, const std::wstring& caption, const std::wstring& text, Box_icon icon,
+                        int answer) {
+  Cmessage_box box = wait_message_box(process_id);
+  if (!box.window) return false;
+  EXPECT_EQ(box.caption, caption);
+  EXPECT_EQ(box.text, text);
+  EXPECT_STREQ(icon_name(box.icon), icon_name(icon));
+  return answer_message_box(box, answer);
+}
+
 }  // namespace driver

@@ -44,6 +44,10 @@ Cmessage_box read_message_box(HWND box);
 // when the box does not show that button or does not close in time.
 bool answer_message_box(const Cmessage_box& box, int button_id,
                         DWORD timeout_ms = default_timeout_ms);
+// Waits for the next message box of the process, checks caption, text and icon (test
+// failures), and answers it with answer. False when no box came or it could not be answered.
+bool expect_message_box(DWORD process_id, const std::wstring& caption, const std::wstring& text, Box_icon icon,
+                        int answer);
 // Name of an icon for failure messages ("warning", ...).
 const char* icon_name(Box_icon icon);
 

@@ -72,4 +72,22 @@ void Cprocess::kill() {
   id_ = 0;
 }
 
+void expect_exit_zero(Cprocess& process) {
+  DWORD exit_code = 1;
+  ASSERT_TRUE(process.wait_exit(&exit_code));
+  EXPECT_EQ(exit_code, 0u);
+}
+
+bool wait_for(const std::function<bool()>& condition, DWORD timeout_ms) {
+  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
+  while (!condition()) {
+    if (GetTickCount64() > deadline) {
+      ADD_FAILURE() << "a condition did not come true in time";
+      return false;
+    }
+    Sleep(10);
+  }
+  return true;
+}
+
 }  // namespace driver

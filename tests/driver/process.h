@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace driver {
@@ -47,6 +48,12 @@ class Cprocess {
   HANDLE handle_ = nullptr;
   DWORD id_ = 0;
 };
+
+// Waits for the end of process and checks that its exit code is 0 (test failures).
+void expect_exit_zero(Cprocess& process);
+
+// Polls condition every 10 ms until it holds; false (test failure) on timeout.
+bool wait_for(const std::function<bool()>& condition, DWORD timeout_ms = default_timeout_ms);
 
 }  // namespace driver
 

@@ -54,20 +54,19 @@ std::vector<HWND> visible_windows(DWORD process_id) {
   return windows;
 }
 
+// Why a user could not press button, or null when they could.
+const char* refusal(HWND button) {
+  if (!button) return "no such item";
+  if (!IsWindowVisible(button)) return "the item is hidden";
+  if (!IsWindowEnabled(button)) return "the item is disabled";
+  if (!IsWindowEnabled(GetAncestor(button, GA_ROOT))) return "its window is disabled (a modal window is open)";
+  return nullptr;
+}
+
 // The button a user could press, or null with a test failure saying why not.
 HWND pressable_button(HWND dialog, int id, const char* operation) {
   HWND button = item(dialog, id);
-  const char* reason = nullptr;
-  if (!button) {
-    reason = "no such item";
-  } else if (!IsWindowVisible(button)) {
-    reason = "the item is hidden";
-  } else if (!IsWindowEnabled(button)) {
-    reason = "the item is disabled";
-  } else if (!IsWindowEnabled(GetAncestor(button, GA_ROOT))) {
-    reason = "its window is disabled (a modal window is open)";
-  }
-  if (reason) {
+  if (const char* reason = refusal(button)) {
     ADD_FAILURE() << operation << " of item " << id << " of window "
                   << testing::PrintToString(title_of(dialog)) << " refused: " << reason;
     return nullptr;
@@ -207,7 +206,14 @@ bool is_visible(HWND window) { return window && IsWindowVisible(window); }
 
 bool click(HWND dialog, int id, DWORD timeout_ms) {
   HWND button = pressable_button(dialog, id, "click");
-  if (!button) return false;
+  return button && click_window(button, timeout_ms);
+}
+
+bool click_window(HWND button, DWORD timeout_ms) {
+  if (const char* reason = refusal(button)) {
+    ADD_FAILURE() << "click of button " << testing::PrintToString(text_of(button)) << " refused: " << reason;
+    return false;
+  }
   const DWORD process_id = window_process(button);
   const std::vector<HWND> before = visible_windows(process_id);
   const ULONG_PTR serial = ++click_serial;
@@ -228,8 +234,8 @@ bool click(HWND dialog, int id, DWORD timeout_ms) {
     if (GetTickCount64() >= deadline) break;
     Sleep(poll_ms);
   }
-  ADD_FAILURE() << "the click on item " << id << " was not handled within " << timeout_ms
-                << " ms and opened no window; windows of the process:\n"
+  ADD_FAILURE() << "the click on " << testing::PrintToString(text_of(button)) << " was not handled within "
+                << timeout_ms << " ms and opened no window; windows of the process:\n"
                 << testing::PrintToString(describe_windows(process_id));
   return false;
 }

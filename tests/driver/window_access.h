@@ -68,6 +68,8 @@ bool is_visible(HWND window);
 // message box or modal dialog that the handler opened and now waits for), or when the
 // button is gone or hidden (its dialog closed or hid itself); on timeout: test failure.
 bool click(HWND dialog, int id, DWORD timeout_ms = default_timeout_ms);
+// The same for a button found by its window handle (a button made without an id).
+bool click_window(HWND button, DWORD timeout_ms = default_timeout_ms);
 // Posts the click and returns at once, for handlers that work long (a copy that the test
 // wants to watch or cancel). Refused like click.
 bool post_click(HWND dialog, int id);

@@ -35,10 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   ZOR::Csetup_ini setup;
   ZOR::Cini_problem setup_problem;
-  const bool setup_ok = ZOR::read_setup_ini_lines(lines, setup, setup_problem);
-  ZOR::Cfoyer_ini foyer;
+  const bool setup_ok = ZOR::read_setup_ini_lines(lines, ZOR::Setup_ini_reader::setup, setup, setup_problem);
+  ZOR::Csetup_ini foyer;
   ZOR::Cini_problem foyer_problem;
-  const bool foyer_ok = ZOR::read_foyer_ini_lines(lines, foyer, foyer_problem);
+  const bool foyer_ok = ZOR::read_setup_ini_lines(lines, ZOR::Setup_ini_reader::foyer, foyer, foyer_problem);
 
   if (!setup_ok) check_problem(setup_problem, lines.size());
   if (!foyer_ok) check_problem(foyer_problem, lines.size());

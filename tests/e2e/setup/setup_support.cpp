@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "lib/cmdline/command_line.h"
-#include "lib/text/codepage.h"
 
 namespace setup_test {
 
@@ -13,110 +12,11 @@ const wchar_t disc2_title[] = L"星降る夜の物語 完全版";
 const wchar_t admin_hint[] =
     L"・管理者権限で実行していますか？\n　※制限ユーザではセットアップを実行することはできません。\n";
 
-namespace {
-
-void collect_tree(const std::wstring& base, const std::wstring& relative, std::set<std::wstring>& tree) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((base + L"\\" + relative + L"*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    std::wstring name = found.cFileName;
-    if (name == L"." || name == L"..") continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      tree.insert(relative + name + L"\\");
-      collect_tree(base, relative + name + L"\\", tree);
-    } else {
-      tree.insert(relative + name);
-    }
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-}
-
-}  // namespace
-
-std::set<std::wstring> tree_of(const std::wstring& folder) {
-  std::set<std::wstring> tree;
-  collect_tree(folder, L"", tree);
-  return tree;
-}
-
-Csample_disc::Csample_disc(const std::wstring& name) {
-  driver::copy_folder_tree(driver::source_path(L"tests\\data\\" + name + L"\\SetupData"), dir());
-  CreateDirectoryW(scratch().c_str(), nullptr);
-  reg_path_ = key_.path().substr(std::wstring(L"Software\\").size());
-  set_ini_line(L"#REG_PATH", L"#REG_PATH = \"" + ZOR::escape_argument_value(reg_path_) + L"\"");
-}
+Csample_disc::Csample_disc(const std::wstring& name)
+    : driver::Csample_disc(driver::source_path(L"tests\\data\\" + name + L"\\SetupData")) {}
 
 std::wstring Csample_disc::arguments(const std::wstring& mode) const {
   return L"/mode=\"" + mode + L"\" /dir=\"" + ZOR::escape_argument_value(dir()) + L"\"";
-}
-
-std::vector<std::wstring> Csample_disc::ini_lines() const {
-  std::wstring text = ZOR::from_multibyte(read_bytes(dir() + L"\\Setup.ini"));
-  std::vector<std::wstring> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find(L'\n', start)) != std::wstring::npos; start = end + 1) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  lines.push_back(text.substr(start));
-  return lines;
-}
-
-void Csample_disc::write_ini(const std::vector<std::wstring>& lines) const {
-  std::wstring text;
-  for (std::size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? L"" : L"\n") + lines[i];
-  EXPECT_TRUE(write_bytes(dir() + L"\\Setup.ini", ZOR::to_multibyte(text)));
-}
-
-void Csample_disc::set_ini_line(const std::wstring& key, const std::wstring& line) const {
-  std::vector<std::wstring> lines = ini_lines();
-  bool replaced = false;
-  for (std::wstring& existing : lines) {
-    if (existing.compare(0, key.size(), key) == 0) {
-      existing = line;
-      replaced = true;
-    }
-  }
-  if (!replaced) lines.push_back(line);
-  write_ini(lines);
-}
-
-void Csample_disc::add_ini_line(const std::wstring& line) const {
-  std::vector<std::wstring> lines = ini_lines();
-  lines.push_back(line);
-  write_ini(lines);
-}
-
-void Csample_disc::remove_ini_lines(const std::wstring& key) const {
-  std::vector<std::wstring> kept;
-  for (const std::wstring& line : ini_lines()) {
-    if (line.compare(0, key.size(), key) != 0) kept.push_back(line);
-  }
-  write_ini(kept);
-}
-
-Cstored_value stored_value(const std::wstring& key_path, const std::wstring& name) {
-  Cstored_value value;
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key_path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return value;
-  wchar_t buffer[2048] = {};
-  DWORD size = sizeof(buffer) - sizeof(wchar_t);
-  if (RegQueryValueExW(key, name.c_str(), nullptr, &value.type, reinterpret_cast<BYTE*>(buffer), &size) ==
-      ERROR_SUCCESS) {
-    value.found = true;
-    value.size = size;
-    value.text.assign(buffer, size / sizeof(wchar_t));
-    if (!value.text.empty() && value.text.back() == L'\0') value.text.pop_back();
-  }
-  RegCloseKey(key);
-  return value;
-}
-
-bool key_exists(const std::wstring& key_path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key_path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
 }
 
 bool Csetup::start(const std::wstring& arguments) {
@@ -136,19 +36,10 @@ HWND Csetup::wait_dialog(const std::wstring& title, int item_id, DWORD timeout_m
 }
 
 bool Csetup::expect_box(const std::wstring& caption, const std::wstring& text, driver::Box_icon icon, int answer) {
-  driver::Cmessage_box box = driver::wait_message_box(id());
-  if (!box.window) return false;
-  EXPECT_EQ(box.caption, caption);
-  EXPECT_EQ(box.text, text);
-  EXPECT_STREQ(driver::icon_name(box.icon), driver::icon_name(icon));
-  return driver::answer_message_box(box, answer);
+  return driver::expect_message_box(id(), caption, text, icon, answer);
 }
 
-void Csetup::expect_exit() {
-  DWORD exit_code = 1;
-  ASSERT_TRUE(process.wait_exit(&exit_code));
-  EXPECT_EQ(exit_code, 0u);
-}
+void Csetup::expect_exit() { driver::expect_exit_zero(process); }
 
 bool choose_destination(driver::Cfolder_browser_hook& hook, Csetup& setup, HWND dialog, const std::wstring& folder,
                         const std::wstring& expected_destination) {
@@ -180,18 +71,6 @@ std::wstring small_drive() {
   wchar_t drive[16] = {};
   DWORD length = GetEnvironmentVariableW(L"ZOR_SMALL_DRIVE", drive, 16);
   return length > 0 && length < 16 ? std::wstring(drive) : std::wstring();
-}
-
-bool wait_for(const std::function<bool()>& condition, DWORD timeout_ms) {
-  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
-  while (!condition()) {
-    if (GetTickCount64() > deadline) {
-      ADD_FAILURE() << "a condition did not come true in time";
-      return false;
-    }
-    Sleep(10);
-  }
-  return true;
 }
 
 bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout_ms) {

@@ -20,52 +20,20 @@ extern const wchar_t disc2_title[];
 extern const wchar_t admin_hint[];
 
 using driver::exists;
+using driver::key_exists;
 using driver::read_bytes;
+using driver::stored_value;
+using driver::tree_of;
 using driver::write_bytes;
-// Every file and folder below folder, relative, folders with a final '\'.
-std::set<std::wstring> tree_of(const std::wstring& folder);
+using driver::Cstored_value;
 
-// A copy of a sample disc's setup data folder in a temporary folder of the test, with a
-// registry path of its own ("ZorTest\<unique>") written into its Setup.ini. The marker
-// files ".empty" of the repository are left out, so their folders are really empty.
-class Csample_disc {
+// A copy of a sample disc of tests\data (disc1, disc2) with a registry path of its own.
+class Csample_disc : public driver::Csample_disc {
  public:
   explicit Csample_disc(const std::wstring& name = L"disc1");
-
-  // The setup data folder (holds Setup.ini, Setup.ico, GameData).
-  std::wstring dir() const { return temp_ / L"SetupData"; }
-  std::wstring game_data() const { return dir() + L"\\GameData"; }
-  // A folder of the test beside the disc, for installs and other files.
-  std::wstring scratch() const { return temp_ / L"scratch"; }
-  const std::wstring& reg_path() const { return reg_path_; }
-  const std::wstring& reg_key() const { return key_.path(); }
   // The /mode and /dir arguments of Setup for this disc.
   std::wstring arguments(const std::wstring& mode) const;
-
-  // Setup.ini as wide lines (decoded from the ANSI code page) and written back.
-  std::vector<std::wstring> ini_lines() const;
-  void write_ini(const std::vector<std::wstring>& lines) const;
-  // Replaces every line that starts with key by line (appends line when none does).
-  void set_ini_line(const std::wstring& key, const std::wstring& line) const;
-  void add_ini_line(const std::wstring& line) const;
-  // Removes every line that starts with key.
-  void remove_ini_lines(const std::wstring& key) const;
-
- private:
-  driver::Ctemp_folder temp_;
-  driver::Ctest_registry_key key_;
-  std::wstring reg_path_;
 };
-
-// A registry value as stored: type and raw bytes. found is false when it cannot be read.
-struct Cstored_value {
-  bool found = false;
-  DWORD type = 0;
-  std::wstring text;  // the bytes read as UTF-16, without a final NUL
-  DWORD size = 0;     // bytes stored
-};
-Cstored_value stored_value(const std::wstring& key_path, const std::wstring& name);
-bool key_exists(const std::wstring& key_path);
 
 using driver::make_sized_file;
 
@@ -107,8 +75,7 @@ bool choose_destination(driver::Cfolder_browser_hook& hook, Csetup& setup, HWND 
 // empty when there is none (the tests that need it skip).
 std::wstring small_drive();
 
-// Polls condition until it holds; false (test failure) on timeout.
-bool wait_for(const std::function<bool()>& condition, DWORD timeout_ms = driver::default_timeout_ms);
+using driver::wait_for;
 
 // Waits until the dialog item shows text; false (test failure) on timeout.
 bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout_ms = driver::default_timeout_ms);

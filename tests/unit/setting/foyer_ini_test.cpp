@@ -16,7 +16,7 @@ Lines with(const Lines& extra) {
   return lines;
 }
 
-std::wstring render(const ZOR::Cfoyer_ini& ini) {
+std::wstring render(const ZOR::Csetup_ini& ini) {
   return L"T=" + ini.game_title + L";R=" + ini.reg_path + L";X=" + std::to_wstring(ini.direct_x_use) + L";MU=" +
          std::to_wstring(ini.manual_use) + L";MP=" + ini.manual_path + L";EU=" + std::to_wstring(ini.ex_button_use) +
          L";EN=" + ini.ex_button_name + L";EP=" + ini.ex_button_path + L";EC=" + std::to_wstring(ini.ex_button_close) +
@@ -58,9 +58,9 @@ TEST(FoyerIni, FoyerReading) {
   for (size_t i = 0; i < sizeof(rows) / sizeof(rows[0]); ++i) {
     const Row& row = rows[i];
     SCOPED_TRACE(testing::Message() << "row " << i << ", last line " << testing::PrintToString(row.lines.back()));
-    ZOR::Cfoyer_ini ini;
+    ZOR::Csetup_ini ini;
     ZOR::Cini_problem problem;
-    const bool ok = ZOR::read_foyer_ini_lines(row.lines, ini, problem);
+    const bool ok = ZOR::read_setup_ini_lines(row.lines, ZOR::Setup_ini_reader::foyer, ini, problem);
     EXPECT_EQ(ok, std::wstring(row.message).empty());
     EXPECT_EQ(problem.message, row.message);
     EXPECT_EQ(problem.caption, row.caption);
@@ -81,14 +81,14 @@ TEST(FoyerIni, WhatSetupAcceptsFoyerAcceptsButOtherExtraButtons) {
                       L"#SETUP_SIZE = 4800000000",
                       L"#SETUP_FILE = \"Data\""};
   ZOR::Csetup_ini setup;
-  ZOR::Cfoyer_ini foyer;
+  ZOR::Csetup_ini foyer;
   ZOR::Cini_problem problem;
-  EXPECT_TRUE(ZOR::read_setup_ini_lines(file, setup, problem)) << testing::PrintToString(problem.message);
-  EXPECT_TRUE(ZOR::read_foyer_ini_lines(file, foyer, problem)) << testing::PrintToString(problem.message);
+  EXPECT_TRUE(ZOR::read_setup_ini_lines(file, ZOR::Setup_ini_reader::setup, setup, problem)) << testing::PrintToString(problem.message);
+  EXPECT_TRUE(ZOR::read_setup_ini_lines(file, ZOR::Setup_ini_reader::foyer, foyer, problem)) << testing::PrintToString(problem.message);
   Lines extra = file;
   extra.push_back(L"#EX_BUTTON.002.NAME = \"x\"");
-  EXPECT_TRUE(ZOR::read_setup_ini_lines(extra, setup, problem));
-  EXPECT_FALSE(ZOR::read_foyer_ini_lines(extra, foyer, problem));
+  EXPECT_TRUE(ZOR::read_setup_ini_lines(extra, ZOR::Setup_ini_reader::setup, setup, problem));
+  EXPECT_FALSE(ZOR::read_setup_ini_lines(extra, ZOR::Setup_ini_reader::foyer, foyer, problem));
   EXPECT_EQ(problem.line, 9);
 }
 

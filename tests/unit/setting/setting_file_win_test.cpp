@@ -50,11 +50,10 @@ TEST(SettingFile, MissingFileRecordsTheOpenAndGivesTheOpenMessage) {
 
   ZOR::Csetup_ini setup;
   ZOR::Cini_problem problem;
-  EXPECT_FALSE(ZOR::read_setup_ini(missing, setup, problem));
+  EXPECT_FALSE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::setup, setup, problem));
   EXPECT_EQ(problem.message, L"Setup.ini が開けませんでした。");
   EXPECT_EQ(problem.caption, L"Setup.exe");
-  ZOR::Cfoyer_ini foyer;
-  EXPECT_FALSE(ZOR::read_foyer_ini(missing, foyer, problem));
+  EXPECT_FALSE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::foyer, setup, problem));
   EXPECT_EQ(problem.message, L"Setup.ini が開けませんでした。");
   EXPECT_EQ(problem.caption, L"Foyer.exe");
   auto result = ZOR::read_setting_file(missing, {}, {false, ZOR::Unmatched_line::stop});
@@ -68,7 +67,8 @@ TEST(SettingFile, ZeroByteSetupIniHasNoSettings) {
   driver::Ctemp_folder folder;
   ZOR::Csetup_ini setup;
   ZOR::Cini_problem problem;
-  EXPECT_FALSE(ZOR::read_setup_ini(folder.file(L"Setup.ini", ""), setup, problem));
+  folder.file(L"Setup.ini", "");
+  EXPECT_FALSE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::setup, setup, problem));
   EXPECT_EQ(problem.message, L"ゲームタイトルが設定されていません。");
   EXPECT_EQ(problem.caption, L"Setup.exe");
   EXPECT_EQ(problem.line, 0);
@@ -77,7 +77,8 @@ TEST(SettingFile, ZeroByteSetupIniHasNoSettings) {
 TEST(SettingFile, SampleDiscsReadInSetupAndFoyer) {
   ZOR::Csetup_ini one;
   ZOR::Cini_problem problem;
-  ASSERT_TRUE(ZOR::read_setup_ini(driver::source_path(L"tests\\data\\disc1\\SetupData\\Setup.ini"), one, problem))
+  ASSERT_TRUE(ZOR::read_setup_ini(driver::source_path(L"tests\\data\\disc1\\SetupData"), ZOR::Setup_ini_reader::setup, one,
+                                   problem))
       << testing::PrintToString(problem.message);
   EXPECT_EQ(one.game_title, L"星降る夜の物語");
   EXPECT_EQ(one.reg_path, L"Lumora\\Hoshifuru");
@@ -88,7 +89,8 @@ TEST(SettingFile, SampleDiscsReadInSetupAndFoyer) {
   EXPECT_EQ(one.setup_files[2].disc_index, 0);
 
   ZOR::Csetup_ini two;
-  ASSERT_TRUE(ZOR::read_setup_ini(driver::source_path(L"tests\\data\\disc2\\SetupData\\Setup.ini"), two, problem))
+  ASSERT_TRUE(ZOR::read_setup_ini(driver::source_path(L"tests\\data\\disc2\\SetupData"), ZOR::Setup_ini_reader::setup, two,
+                                   problem))
       << testing::PrintToString(problem.message);
   EXPECT_EQ(two.disc_count, 2);
   EXPECT_EQ(two.disc_names[1], L"星降る夜の物語 ディスク２");
@@ -101,10 +103,52 @@ TEST(SettingFile, SampleDiscsReadInSetupAndFoyer) {
   ASSERT_TRUE(ZOR::find_reg_path(driver::source_path(L"tests\\data\\disc2\\SetupData\\Setup.ini"), reg_path));
   EXPECT_EQ(reg_path, L"Lumora\\Hoshifuru2");
 
-  ZOR::Cfoyer_ini foyer;
-  ASSERT_TRUE(ZOR::read_foyer_ini(driver::source_path(L"tests\\data\\disc1\\SetupData\\Setup.ini"), foyer, problem));
+  ZOR::Csetup_ini foyer;
+  ASSERT_TRUE(ZOR::read_setup_ini(driver::source_path(L"tests\\data\\disc1\\SetupData"), ZOR::Setup_ini_reader::foyer,
+                                  foyer, problem));
   EXPECT_EQ(foyer.game_title, L"星降る夜の物語");
   EXPECT_FALSE(foyer.manual_use);
+}
+
+TEST(SettingFile, FoyerChecksWhatTheMenuKeysNameOnTheDisc) {
+  struct Row {
+    std::string keys;        // menu lines after the title and registry path
+    std::wstring message;    // after the setup data folder's path where it starts with '\'
+  };
+  const Row rows[] = {
+      {"#DIRECT_X_USE = 1\n", L"DirectX フォルダが見つかりませんでした。"},
+      {"#DIRECT_X_USE = 0\n#MANUAL_USE = 0\n#MANUAL_PATH = \"none.html\"\n", L""},
+      {"#MANUAL_USE = 1\n#MANUAL_PATH = \"Manual\"\n", L"\\Manual が見つかりませんでした。"},
+      {"#MANUAL_USE = 1\n", L"\\ が見つかりませんでした。"},
+      {"#MANUAL_USE = 1\n#MANUAL_PATH = \"Manual\\\\index.html\"\n", L""},
+      {"#EX_BUTTON.000.USE = 1\n#EX_BUTTON.000.PATH = \"Manual\"\n", L""},
+      {"#EX_BUTTON.000.USE = 1\n#EX_BUTTON.000.PATH = \"tool.exe\"\n", L"\\tool.exe が見つかりませんでした。"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.keys);
+    driver::Ctemp_folder folder;
+    folder.file(L"Manual\\index.html", "<html></html>");
+    folder.file(L"Setup.ini", "#GAME_TITLE = \"Night\"\n#REG_PATH = \"Maker\\\\Game\"\n" + row.keys);
+    ZOR::Csetup_ini ini;
+    ZOR::Cini_problem problem;
+    EXPECT_EQ(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::foyer, ini, problem), row.message.empty());
+    const std::wstring expected = !row.message.empty() && row.message[0] == L'\\' ? folder.path() + row.message : row.message;
+    EXPECT_EQ(problem.message, expected);
+    EXPECT_EQ(problem.caption, row.message.empty() ? L"" : L"Night");
+    // Setup accepts the menu keys without looking at the disc.
+    EXPECT_TRUE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::setup, ini, problem) ||
+                problem.message == L"セットアップするファイルが指定されていません。");
+  }
+  driver::Ctemp_folder folder;
+  folder.file(L"DirectX\\readme.txt", "x");
+  folder.file(L"Setup.ini", "#GAME_TITLE = \"Night\"\n#REG_PATH = \"Maker\\\\Game\"\n#DIRECT_X_USE = 1\n");
+  ZOR::Csetup_ini ini;
+  ZOR::Cini_problem problem;
+  EXPECT_FALSE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::foyer, ini, problem));
+  EXPECT_EQ(problem.message, L"DXSETUP.exe が見つかりませんでした。");
+  folder.file(L"DirectX\\DXSETUP.exe", "MZ");
+  EXPECT_TRUE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::foyer, ini, problem));
+  EXPECT_EQ(ini.manual_path, folder.path() + L"\\");
 }
 
 }  // namespace

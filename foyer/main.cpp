@@ -1,0 +1,133 @@
+// Foyer's entry and start-up: checks the disc, reads Setup.ini, loads the icons and the
+// title picture, then runs the menu until it is closed.
+#include <windows.h>
+
+#include <vector>
+
+#include "foyer/menu_dialog.h"
+#include "foyer/menu_environment.h"
+#include "foyer/resource.h"
+#include "foyer/title_picture.h"
+#include "lib/cmdline/command_line.h"
+#include "lib/error/error.h"
+#include "lib/file/file.h"
+#include "lib/setting/setting_file.h"
+#include "lib/window/application.h"
+#include "lib/window/icon_file.h"
+#include "lib/window/single_instance.h"
+
+namespace {
+
+const wchar_t program_caption[] = L"Foyer.exe";
+const wchar_t engine_window_class[] = L"lumora_engine_main_window_";
+
+// A start-up failure before the game title is known: caption "Foyer.exe", warning icon.
+void startup_warning(const std::wstring& text) { ZOR::message_box(text, program_caption, MB_ICONWARNING); }
+
+// Takes /dir and /return from the command line: only the first value of an option counts,
+// an option without value is ignored, a later option wins. False after the parser's message.
+bool read_command_line() {
+  std::vector<ZOR::Ccommand_arg> args;
+  std::wstring error;
+  if (!ZOR::parse_command_line(ZOR::application.command_line, args, error)) {
+    ZOR::message_box(L"コマンドラインの解析に失敗しました。\n" + error, program_caption, MB_OK);
+    return false;
+  }
+  for (const ZOR::Ccommand_arg& arg : args) {
+    if (arg.values.empty()) continue;
+    if (arg.name == L"dir") menu_environment.setup_data_dir = arg.values.front();
+    if (arg.name == L"return") menu_environment.return_path = arg.values.front();
+  }
+  return true;
+}
+
+// The disc layout: the two folders, Setup.exe, and the three files beside it.
+bool check_disc_layout() {
+  const Cmenu_environment& env = menu_environment;
+  const std::wstring failed = ZOR::first_failed_path_check({
+      {env.setup_data_dir, 0, L"SetupData フォルダが見つかりませんでした。"},
+      {env.game_data_dir, 0, L"GameData フォルダが見つかりませんでした。"},
+      {env.setup_data_dir + L"\\" + L"Setup.exe", 1, L"Setup.exe が見つかりませんでした。"},
+      {env.setup_data_dir + L"\\Setup.ini", 1, L"Setup.ini が見つかりませんでした。"},
+      {env.setup_data_dir + L"\\Setup.bmp", 1, L"Setup.bmp が見つかりませんでした。"},
+      {env.setup_data_dir + L"\\Setup.ico", 1, L"Setup.ico が見つかりませんでした。"},
+  });
+  if (failed.empty()) return true;
+  startup_warning(failed);
+  return false;
+}
+
+// Setup.ini with its content checks and the disc's menu targets. False after the message.
+bool read_setup_ini() {
+  ZOR::Cini_problem problem;
+  if (ZOR::read_setup_ini(menu_environment.setup_data_dir, ZOR::Setup_ini_reader::foyer, menu_environment,
+                          problem)) {
+    return true;
+  }
+  ZOR::message_box(problem.message, problem.caption, MB_ICONWARNING);
+  return false;
+}
+
+// True when the game's engine window is open: the menu is not shown beside the game.
+bool game_running() {
+  return FindWindowW((engine_window_class + menu_environment.reg_path).c_str(), nullptr) != nullptr;
+}
+
+// Start-up from the command line to the menu's creation. False when start-up ended (with
+// its message, or silently while the game runs) or the menu could not be created.
+bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
+  Cmenu_environment& env = menu_environment;
+  if (!read_command_line()) return false;
+  if (env.setup_data_dir.empty()) {
+    startup_warning(L"モジュールの起動場所が指定されていません。");
+    return false;
+  }
+  env.return_use = !env.return_path.empty();
+  env.game_data_dir = env.setup_data_dir + L"\\GameData";
+  if (!check_disc_layout() || !read_setup_ini() || game_running()) return false;
+
+  ZOR::Icon_file_problem icon_problem =
+      ZOR::load_icon_file(env.setup_data_dir + L"\\Setup.ico", icon_large, icon_small);
+  if (icon_problem != ZOR::Icon_file_problem::none) {
+    menu_warning(ZOR::icon_file_message(icon_problem));
+    return false;
+  }
+  env.setup_icon_large = icon_large.handle();
+  env.setup_icon_small = icon_small.handle();
+  if (!load_title_bitmap(env.setup_data_dir + L"\\Setup.bmp")) {
+    menu_warning(L"Setup.bmp の読み込みに失敗しました。");
+    return false;
+  }
+  env.reg_key_path = L"Software\\" + env.reg_path;
+  if (!ZOR::get_documents_folder(env.documents_dir)) {
+    menu_warning(L"マイドキュメントのパスが取得できませんでした。\n" + ZOR::get_last_error_text());
+    return false;
+  }
+  env.save_dir = env.documents_dir + L"\\" + env.reg_path;
+  return menu_dialog.create(IDD_MENU, L"lumora_foyer");
+}
+
+// Foyer's start-up, the menu's life and the clean-up; every failure shows its message and returns.
+void menu_main() {
+  ZOR::Csingle_instance instance(L"LumoraFoyer");
+  if (instance.state() == ZOR::Csingle_instance::State::failed) {
+    startup_warning(ZOR::single_instance_failed_message);
+    return;
+  }
+  if (instance.state() == ZOR::Csingle_instance::State::already_running) return;
+
+  // Destroyed when menu_main returns, small icon first, after the menu that used them.
+  ZOR::Cicon icon_large;
+  ZOR::Cicon icon_small;
+  if (prepare(icon_large, icon_small)) ZOR::run_main_loop();
+  icon_small.reset();
+  icon_large.reset();
+  menu_environment.setup_icon_small = nullptr;
+  menu_environment.setup_icon_large = nullptr;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int) {
+  return ZOR::run_program(instance, command_line, menu_main);
+}

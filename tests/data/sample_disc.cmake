@@ -1,0 +1,31 @@
+# The sample disc as a build product: build/sample_disc/ holds the static tree of
+# tests/data/sample_disc and the built programs at their places on the disc. The demo, the
+# tests and the disc image start from it. Adding a program to the disc is one line of the
+# table at the end: the target, then its path on the disc.
+set(ZOR_SAMPLE_DISC_SOURCE ${CMAKE_CURRENT_LIST_DIR}/sample_disc)
+set(ZOR_SAMPLE_DISC_DIR ${CMAKE_BINARY_DIR}/sample_disc)
+
+# zor_sample_disc(<target> <path on the disc> [<target> <path> ...])
+function(zor_sample_disc)
+  set(commands COMMAND ${CMAKE_COMMAND} -E copy_directory ${ZOR_SAMPLE_DISC_SOURCE} ${ZOR_SAMPLE_DISC_DIR})
+  set(targets "")
+  while(ARGN)
+    list(POP_FRONT ARGN target place)
+    if(NOT place)
+      message(FATAL_ERROR "zor_sample_disc: ${target} has no place on the disc")
+    endif()
+    get_filename_component(folder ${ZOR_SAMPLE_DISC_DIR}/${place} DIRECTORY)
+    list(APPEND commands COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+                         COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${target}>
+                                 ${ZOR_SAMPLE_DISC_DIR}/${place})
+    list(APPEND targets ${target})
+  endwhile()
+  list(REMOVE_DUPLICATES targets)
+  add_custom_target(sample_disc ALL ${commands} VERBATIM
+    COMMENT "Assembling the sample disc in ${ZOR_SAMPLE_DISC_DIR}")
+  add_dependencies(sample_disc ${targets})
+endfunction()
+
+zor_sample_disc(
+  setup SetupData/Setup.exe
+)

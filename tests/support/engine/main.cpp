@@ -1,0 +1,192 @@
+// LumoraEngine.exe, a stand-in for the game engine that the disc tools locate, start, watch
+// and read the log of. Built for the tests only; it honours what the tools rely on.
+//
+// Registry path: from "reg.ini" beside the executable ("#REGNAME = \"Maker\\Game\"", an
+// installed game); without it from "#REG_PATH" of a "Setup.ini" in the folder above (the
+// disc layout SetupData\GameData\LumoraEngine.exe); else empty. Game title: "#GAME_TITLE"
+// of that Setup.ini when there is one, else the registry path.
+//
+// Options: "/window", "/fullscreen", "/log", or none (as the desktop shortcut starts it).
+// Every start appends its full command line (GetCommandLineW) plus a line feed to
+// "engine_starts.txt" beside the executable, in the ANSI code page. Then it opens a
+// visible top-level window of the class "lumora_engine_main_window_" + registry path,
+// titled game title + " [" + the option + "]" ("[]" without one), and runs until that
+// window is closed (WM_CLOSE).
+//
+// With "/log" it also appends lines to "log.txt" in its save folder: documents folder +
+// "\" + registry path + "\SaveData\" when reg.ini lies beside it, else "SaveData\" beside
+// it; the folder is made when missing. Lines are in the ANSI code page, each ended by a
+// line feed: "ログ " + the line number from 1 in six digits + " " + letters a-z repeated,
+// ZOR_ENGINE_LOG_WIDTH characters in all (the prefix is never cut). The knobs, read from
+// the environment so that a test sets them without touching the command line:
+//   ZOR_ENGINE_LOG_LINES        lines to write (default 20)
+//   ZOR_ENGINE_LOG_RATE         lines per second; 0 (default): all at once, in blocks of
+//                               about 64 KiB
+//   ZOR_ENGINE_LOG_WIDTH        characters per line without the line feed (default 80)
+// Once every line is written it goes on running until its window is closed.
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "lib/file/file.h"
+#include "lib/setting/setting_file.h"
+#include "lib/text/codepage.h"
+#include "lib/text/text.h"
+#include "lib/window/application.h"
+
+namespace {
+
+const wchar_t window_class_prefix[] = L"lumora_engine_main_window_";
+const std::size_t block_bytes = 64 * 1024;
+
+struct Cengine_identity {
+  std::wstring reg_path;
+  std::wstring title;
+  bool installed = false;  // reg.ini lies beside the executable
+};
+
+struct Clog_plan {
+  int lines = 20;
+  int rate = 0;
+  int width = 80;
+};
+
+int environment_number(const wchar_t* name, int fallback) {
+  wchar_t value[32] = {};
+  const DWORD length = GetEnvironmentVariableW(name, value, 32);
+  if (length == 0 || length >= 32) return fallback;
+  return static_cast<int>(std::wcstol(value, nullptr, 10));
+}
+
+// The first value that pattern gives in the lines of path; empty when none.
+std::wstring first_value(const std::wstring& path, const std::wstring& pattern) {
+  std::vector<std::wstring> lines;
+  std::wstring value;
+  if (ZOR::path_kind(path) != 1 || !ZOR::load_text_lines(path, lines)) return value;
+  ZOR::read_setting_lines(lines, {{pattern, {&value}, nullptr}}, {false, ZOR::Unmatched_line::skip_until_found});
+  return value;
+}
+
+Cengine_identity find_identity(const std::wstring& folder) {
+  Cengine_identity identity;
+  const std::wstring reg_ini = folder + L"\\reg.ini";
+  const std::wstring setup_ini = ZOR::directory_of(folder) + L"\\Setup.ini";
+  identity.installed = ZOR::path_kind(reg_ini) == 1;
+  identity.reg_path = identity.installed ? first_value(reg_ini, L"#REGNAME = %s")
+                                         : first_value(setup_ini, L"#REG_PATH = %s");
+  identity.title = first_value(setup_ini, L"#GAME_TITLE = %s");
+  if (identity.title.empty()) identity.title = identity.reg_path;
+  return identity;
+}
+
+void append_text(const std::wstring& path, const std::wstring& text) {
+  ZOR::Cfile file;
+  if (file.open(path, L"ab")) file.write_text(text);
+}
+
+// The text of log line number (from 1).
+std::string log_line(int number, int width) {
+  std::wstring digits = ZOR::int_to_text(number);
+  if (digits.size() < 6) digits.insert(0, 6 - digits.size(), L'0');
+  std::wstring line = L"ログ " + digits + L" ";
+  for (int letter = 0; static_cast<int>(line.size()) < width; ++letter) line += static_cast<wchar_t>(L'a' + letter % 26);
+  return ZOR::to_multibyte(line) + "\n";
+}
+
+// Appends the log lines as the plan says, one call per pass of the main loop.
+class Clog_writer {
+ public:
+  Clog_writer(const std::wstring& path, const Clog_plan& plan) : path_(path), plan_(plan), start_(GetTickCount64()) {}
+
+  // Writes the lines that are due now; true once every line is written.
+  bool write_due() {
+    if (written_ >= plan_.lines) return true;
+    int due = plan_.lines;
+    if (plan_.rate > 0) {
+      const ULONGLONG passed = GetTickCount64() - start_;
+      const ULONGLONG by_now = passed * static_cast<ULONGLONG>(plan_.rate) / 1000 + 1;
+      if (by_now < static_cast<ULONGLONG>(due)) due = static_cast<int>(by_now);
+    }
+    if (due <= written_) return false;
+    FILE* file = nullptr;
+    if (!ZOR::file_open(file, path_, L"ab")) return false;
+    std::string block;
+    while (written_ < due) {
+      block += log_line(++written_, plan_.width);
+      if (block.size() >= block_bytes) flush(block, file);
+    }
+    flush(block, file);
+    ZOR::file_close(file);
+    return written_ >= plan_.lines;
+  }
+
+ private:
+  static void flush(std::string& block, FILE* file) {
+    ZOR::file_write(block.data(), static_cast<std::int64_t>(block.size()), file);
+    fflush(file);
+    block.clear();
+  }
+
+  std::wstring path_;
+  Clog_plan plan_;
+  ULONGLONG start_;
+  int written_ = 0;
+};
+
+LRESULT CALLBACK engine_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+HWND open_engine_window(const std::wstring& class_name, const std::wstring& title) {
+  WNDCLASSW window_class = {};
+  window_class.lpfnWndProc = engine_window_proc;
+  window_class.hInstance = ZOR::application.instance;
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  window_class.lpszClassName = class_name.c_str();
+  RegisterClassW(&window_class);
+  return CreateWindowExW(0, class_name.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 480, 160,
+                         nullptr, nullptr, ZOR::application.instance, nullptr);
+}
+
+std::wstring trimmed(const std::wstring& text) {
+  const auto first = text.find_first_not_of(L" \t");
+  if (first == std::wstring::npos) return std::wstring();
+  return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
+
+void engine_main() {
+  const std::wstring& folder = ZOR::application.program_folder;
+  append_text(folder + L"\\engine_starts.txt", std::wstring(GetCommandLineW()) + L"\n");
+  const std::wstring option = trimmed(ZOR::application.command_line);
+  const Cengine_identity identity = find_identity(folder);
+  HWND window = open_engine_window(window_class_prefix + identity.reg_path, identity.title + L" [" + option + L"]");
+  if (window == nullptr) return;
+  if (option != L"/log") {
+    ZOR::run_main_loop();
+    return;
+  }
+  const std::wstring save_folder = identity.installed
+                                       ? ZOR::application.documents_folder + L"\\" + identity.reg_path + L"\\SaveData"
+                                       : folder + L"\\SaveData";
+  ZOR::create_directory(save_folder);
+  Clog_plan plan;
+  plan.lines = environment_number(L"ZOR_ENGINE_LOG_LINES", plan.lines);
+  plan.rate = environment_number(L"ZOR_ENGINE_LOG_RATE", plan.rate);
+  plan.width = environment_number(L"ZOR_ENGINE_LOG_WIDTH", plan.width);
+  Clog_writer writer(save_folder + L"\\log.txt", plan);
+  ZOR::run_main_loop([&] { writer.write_due(); });
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int) {
+  return ZOR::run_program(instance, command_line, engine_main);
+}
