@@ -2,8 +2,6 @@
 // title picture, then runs the menu until it is closed.
 #include <windows.h>
 
-#include <vector>
-
 #include "foyer/menu_dialog.h"
 #include "foyer/menu_environment.h"
 #include "foyer/resource.h"
@@ -27,18 +25,14 @@ void startup_warning(const std::wstring& text) { ZOR::message_box(text, program_
 // Takes /dir and /return from the command line: only the first value of an option counts,
 // an option without value is ignored, a later option wins. False after the parser's message.
 bool read_command_line() {
-  std::vector<ZOR::Ccommand_arg> args;
   std::wstring error;
-  if (!ZOR::parse_command_line(ZOR::application.command_line, args, error)) {
-    ZOR::message_box(L"コマンドラインの解析に失敗しました。\n" + error, program_caption, MB_OK);
-    return false;
+  if (ZOR::read_options(ZOR::application.command_line, {{L"dir", &menu_environment.setup_data_dir},
+                                                         {L"return", &menu_environment.return_path}},
+                        error)) {
+    return true;
   }
-  for (const ZOR::Ccommand_arg& arg : args) {
-    if (arg.values.empty()) continue;
-    if (arg.name == L"dir") menu_environment.setup_data_dir = arg.values.front();
-    if (arg.name == L"return") menu_environment.return_path = arg.values.front();
-  }
-  return true;
+  ZOR::message_box(L"コマンドラインの解析に失敗しました。\n" + error, program_caption, MB_OK);
+  return false;
 }
 
 // The disc layout: the two folders, Setup.exe, and the three files beside it.

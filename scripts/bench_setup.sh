@@ -11,13 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZOR_BUILD_DIR:-$root/build}
 rounds=${1:-5}
 
-zor_install_packages
-zor_ensure_locale
-zor_ensure_user
-zor_build "$build"
-trap zor_stop_session EXIT INT TERM
-zor_start_display
-zor_prepare_prefix "$build/wineprefix"
+zor_benchmark_session "$build"
 
 # The disc: 2000 small files of 1-64 KiB in nested folders, 30 files of 4-8 MB, two of
 # 100 MB, all of random bytes; made once and kept in the build folder.

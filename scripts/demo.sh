@@ -1,6 +1,7 @@
 #!/bin/sh
-# The main job: builds everything, then runs Setup on the sample disc under Wine and walks
-# through an install and an uninstall, saving a screenshot of every dialog. The programs
+# The main job: builds everything, then walks through the sample disc under Wine from the
+# menu (Foyer): set-up through Setup, the game, the second page and uninstall; then Setup
+# on its own with two discs. A screenshot of every step is saved. The programs
 # show on your display when DISPLAY is set and usable, otherwise on a virtual display.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,14 +21,22 @@ else
 fi
 zor_prepare_prefix "$build/wineprefix"
 
-shots="$root/screenshots/setup-$(date +%Y%m%d-%H%M%S)"
-mkdir -p "$shots"
-[ "$(id -u)" = 0 ] && chown "$ZOR_TEST_USER": "$shots"
-echo "== Setup on the sample disc (tests/data/disc2, grown by a 1 GB film and 3000 voice files)"
-ZOR_DEMO_SHOTS="Z:$(printf '%s' "$shots" | sed 's|/|\\|g')" ZOR_SOURCE_DIR="$root" ZOR_BINARY_DIR="$build" \
-  "$root/scripts/wine-run" "$build/tests/SetupDemo.exe" --gtest_brief=1
-for picture in "$shots"/*.bmp; do
-  convert "$picture" "${picture%.bmp}.png" && rm -f "$picture"
-done
-echo "== screenshots of every dialog: $shots"
-ls "$shots"
+stamp=$(date +%Y%m%d-%H%M%S)
+# Runs a demo program of build/tests with its screenshots in screenshots/<name>-<stamp>.
+run_demo() {
+  shots="$root/screenshots/$1-$stamp"
+  mkdir -p "$shots"
+  [ "$(id -u)" = 0 ] && chown "$ZOR_TEST_USER": "$shots"
+  ZOR_DEMO_SHOTS="Z:$(printf '%s' "$shots" | sed 's|/|\\|g')" ZOR_SOURCE_DIR="$root" ZOR_BINARY_DIR="$build" \
+    "$root/scripts/wine-run" "$build/tests/$2" --gtest_brief=1
+  for picture in "$shots"/*.bmp; do
+    convert "$picture" "${picture%.bmp}.png" && rm -f "$picture"
+  done
+  echo "== screenshots: $shots"
+  ls "$shots"
+}
+
+echo "== Foyer on the sample disc (build/sample_disc): set-up, game, second page, uninstall"
+run_demo foyer DiscDemo.exe
+echo "== Setup on its own (tests/data/disc2, grown by a 1 GB film and 3000 voice files)"
+run_demo setup SetupDemo.exe

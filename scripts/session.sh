@@ -105,3 +105,15 @@ zor_build() {
   fi
   cmake --build "$1"
 }
+
+# The whole session of a benchmark in build folder $1: packages, locale, user, the build,
+# then a virtual display and the Wine prefix, stopped again when the calling script exits.
+zor_benchmark_session() {
+  zor_install_packages
+  zor_ensure_locale
+  zor_ensure_user
+  zor_build "$1"
+  trap zor_stop_session EXIT INT TERM
+  zor_start_display
+  zor_prepare_prefix "$1/wineprefix"
+}

@@ -1,8 +1,6 @@
 // Setup's entry and start-up: checks the disc, reads Setup.ini, opens the dialog of the mode.
 #include <windows.h>
 
-#include <vector>
-
 #include "lib/cmdline/command_line.h"
 #include "lib/error/error.h"
 #include "lib/file/file.h"
@@ -30,18 +28,14 @@ void startup_warning(const std::wstring& text) { ZOR::message_box(text, program_
 // Takes /mode and /dir from the command line; only the first value of an option counts,
 // an option without value is ignored, a later option wins. False after the parser's message.
 bool read_command_line() {
-  std::vector<ZOR::Ccommand_arg> args;
   std::wstring error;
-  if (!ZOR::parse_command_line(ZOR::application.command_line, args, error)) {
-    ZOR::message_box(L"コマンドラインの解析に失敗しました。\n" + error, program_caption, MB_OK);
-    return false;
+  if (ZOR::read_options(ZOR::application.command_line, {{L"mode", &setup_environment.mode},
+                                                         {L"dir", &setup_environment.setup_data_dir}},
+                        error)) {
+    return true;
   }
-  for (const ZOR::Ccommand_arg& arg : args) {
-    if (arg.values.empty()) continue;
-    if (arg.name == L"mode") setup_environment.mode = arg.values.front();
-    if (arg.name == L"dir") setup_environment.setup_data_dir = arg.values.front();
-  }
-  return true;
+  ZOR::message_box(L"コマンドラインの解析に失敗しました。\n" + error, program_caption, MB_OK);
+  return false;
 }
 
 // The disc layout: the setup data folder and GameData are folders, Setup.ini and Setup.ico files.

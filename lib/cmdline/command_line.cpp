@@ -118,4 +118,16 @@ std::wstring escape_argument_value(const std::wstring& value) {
   return replace_all_copy(replace_all_copy(value, L"\\", L"\\\\"), L"\"", L"\\\"");
 }
 
+bool read_options(const std::wstring& text, const std::vector<Coption_target>& targets, std::wstring& error) {
+  std::vector<Ccommand_arg> args;
+  const bool parsed = parse_command_line(text, args, error);
+  for (const Ccommand_arg& arg : args) {
+    if (arg.values.empty()) continue;
+    for (const Coption_target& target : targets) {
+      if (arg.name == target.name) *target.value = arg.values.front();
+    }
+  }
+  return parsed;
+}
+
 }  // namespace ZOR

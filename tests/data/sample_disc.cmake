@@ -27,5 +27,10 @@ function(zor_sample_disc)
 endfunction()
 
 zor_sample_disc(
-  setup SetupData/Setup.exe
+  setup           SetupData/Setup.exe
+  foyer           SetupData/Foyer.exe
+  config          SetupData/Config.exe
+  engine_stand_in SetupData/GameData/LumoraEngine.exe
+  recorder        SetupData/DirectX/DXSETUP.exe
+  recorder        SetupData/おまけ.exe
 )

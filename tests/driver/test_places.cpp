@@ -182,6 +182,28 @@ std::wstring windows_path(const std::wstring& linux_path) {
   return path;
 }
 
+std::wstring small_drive() {
+  wchar_t drive[16] = {};
+  DWORD length = GetEnvironmentVariableW(L"ZOR_SMALL_DRIVE", drive, 16);
+  return length > 0 && length < 16 ? std::wstring(drive) : std::wstring();
+}
+
+Cdrive_filler::Cdrive_filler(const std::wstring& drive) : path_(drive + L"\\filler.bin") {
+  HANDLE file = CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  EXPECT_NE(file, INVALID_HANDLE_VALUE) << "the filler cannot be made";
+  // Large blocks first, then single bytes: the last free byte is taken too.
+  std::string block(1 << 16, 'f');
+  for (DWORD written = 1; written > 0;) {
+    if (!WriteFile(file, block.data(), static_cast<DWORD>(block.size()), &written, nullptr)) break;
+  }
+  for (DWORD written = 1; written > 0;) {
+    if (!WriteFile(file, block.data(), 1, &written, nullptr)) break;
+  }
+  CloseHandle(file);
+}
+
+Cdrive_filler::~Cdrive_filler() { DeleteFileW(path_.c_str()); }
+
 std::wstring binary_dir() { return environment_path(L"ZOR_BINARY_DIR"); }
 
 std::wstring program_path(const std::wstring& file_name) {

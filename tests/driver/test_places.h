@@ -83,6 +83,23 @@ bool make_sized_file(const std::wstring& path, std::int64_t size);
 // folder that cannot be listed or a file that cannot be copied is a test failure.
 void copy_folder_tree(const std::wstring& from, const std::wstring& to);
 
+// The Wine drive of a small tmpfs ("T:") that scripts/test.sh maps when it runs as root
+// (ZOR_SMALL_DRIVE); empty when there is none, and the tests that need it skip.
+std::wstring small_drive();
+
+// Fills a drive with one file, "filler.bin" in its root, until a write fails (the drive is
+// then full to the byte) and deletes that file again when destroyed.
+class Cdrive_filler {
+ public:
+  explicit Cdrive_filler(const std::wstring& drive);
+  ~Cdrive_filler();
+  Cdrive_filler(const Cdrive_filler&) = delete;
+  Cdrive_filler& operator=(const Cdrive_filler&) = delete;
+
+ private:
+  std::wstring path_;
+};
+
 // Windows form of a Linux path through drive Z: ("/a/b" -> "Z:\a\b").
 std::wstring windows_path(const std::wstring& linux_path);
 // The build folder (from ZOR_BINARY_DIR, which ctest sets) in its Windows form; a test

@@ -254,6 +254,38 @@ bool set_item_text(HWND dialog, int id, const std::wstring& text) {
 
 bool close_window(HWND window) { return window && PostMessageW(window, WM_CLOSE, 0, 0); }
 
+bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout_ms) {
+  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
+  while (item_text(dialog, id) != text) {
+    if (GetTickCount64() > deadline) {
+      ADD_FAILURE() << "item " << id << " shows " << testing::PrintToString(item_text(dialog, id)) << ", not "
+                    << testing::PrintToString(text);
+      return false;
+    }
+    Sleep(poll_ms);
+  }
+  return true;
+}
+
+bool place_cursor(LONG x, LONG y) {
+  int steady = 0;
+  SetCursorPos(x, y);
+  for (int attempt = 0; attempt < 500 && steady < 5; ++attempt) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(2);
+    POINT now;
+    GetCursorPos(&now);
+    if (now.x == x && now.y == y) {
+      ++steady;
+    } else {
+      steady = 0;
+      SetCursorPos(x, y);
+    }
+  }
+  return steady >= 5;
+}
+
 std::wstring describe_windows(DWORD process_id) {
   std::wstring lines;
   for (HWND window : top_level_windows(process_id)) {

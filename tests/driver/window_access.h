@@ -78,6 +78,15 @@ bool set_item_text(HWND dialog, int id, const std::wstring& text);
 // Asks a window to close (posts WM_CLOSE). False when it does not exist.
 bool close_window(HWND window);
 
+// Waits until the dialog item shows text; false (test failure naming what it shows) on
+// timeout.
+bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout_ms = default_timeout_ms);
+
+// Puts the mouse cursor at (x, y) in screen coordinates and waits until the system reports
+// it there on several looks in a row: the display may still deliver pointer motion from an
+// earlier placement, which would move it back. False when it does not settle.
+bool place_cursor(LONG x, LONG y);
+
 // Lines describing the top-level windows of a process (class, title, visibility), for
 // failure messages.
 std::wstring describe_windows(DWORD process_id);

@@ -67,4 +67,26 @@ TEST(EngineStandIn, DiscLayoutWindowAndInstalledLog) {
   driver::remove_folder_tree(save_top);
 }
 
+TEST(EngineStandIn, DiscLayoutLogsBesideItselfAtTheGivenRate) {
+  driver::Ctemp_folder folder;
+  const std::wstring engine = driver::install_engine(folder.folder(L"GameData"));
+  ASSERT_FALSE(engine.empty());
+  Cenvironment_value count(L"ZOR_ENGINE_LOG_LINES", L"6");
+  Cenvironment_value rate(L"ZOR_ENGINE_LOG_RATE", L"4");
+  const ULONGLONG start = GetTickCount64();
+  driver::Cprocess logging;
+  ASSERT_TRUE(logging.start(engine, L"/log"));
+  HWND window = driver::wait_window(logging.id(), L" [/log]", class_prefix);
+  ASSERT_NE(window, nullptr) << "no reg.ini, no Setup.ini: an empty registry path";
+  const std::wstring log = folder / L"GameData\\SaveData\\log.txt";
+  EXPECT_TRUE(driver::wait_for_lines(log, 6));
+  // Four lines a second, the first at once: the sixth comes 1.25 s after the start.
+  EXPECT_GE(GetTickCount64() - start, 1250u);
+  const std::vector<std::wstring> written = driver::read_text_lines(log);
+  EXPECT_EQ(written.size(), 6u);
+  EXPECT_EQ(written.empty() ? std::wstring() : written.back().substr(0, 9), L"ログ 000006");
+  driver::close_window(window);
+  EXPECT_TRUE(logging.wait_exit());
+}
+
 }  // namespace

@@ -71,8 +71,12 @@ class Cfoyer {
   HWND wait_menu(const std::wstring& menu_title = title);
   // The visible buttons of the menu, top to bottom.
   static std::vector<Cmenu_button> buttons(HWND menu);
-  // "text@y" for each visible button, with "(disabled)" after a disabled one.
+  // "text@y" for each visible button, "[x,widthxheight]" after one that is not at x 416 with
+  // 232 by 40 pixels, and "(disabled)" after a disabled one.
   static std::vector<std::wstring> layout(HWND menu);
+  // Waits until layout(menu) is expected (the buttons are placed one after the other);
+  // false with a test failure showing the last layout when it does not come.
+  static bool wait_layout(HWND menu, const std::vector<std::wstring>& expected);
   // Clicks the visible button with this text; false (test failure) when there is none.
   static bool press(HWND menu, const std::wstring& text);
   // Waits for the next message box, checks it and answers it.

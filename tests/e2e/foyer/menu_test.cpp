@@ -1,5 +1,7 @@
 // The menu: its geometry, both pages for a game not installed and installed (the key only),
 // the actions' registry messages, page switching, the back button, Escape and the close box.
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include "tests/e2e/foyer/foyer_support.h"
@@ -25,9 +27,15 @@ void set_value(const std::wstring& path, const std::wstring& name, const std::ws
             ERROR_SUCCESS);
 }
 
+const Layout second_page_not_installed = {
+    L"修復セットアップ （サポート用）@8(disabled)", L"環境設定を開く （サポート用）@56(disabled)",
+    L"Chronicle を開く （サポート用）@104(disabled)", L"セーブフォルダを開く@152(disabled)",
+    L"ショートカットを作成@200(disabled)", L"戻る@368"};
+
 TEST(FoyerMenu, NotInstalledEveryOptionWithReturnAndTheSecondPage) {
   Cfoyer_disc disc;
-  const std::wstring back = recorder_copy(disc.scratch(), L"Back.exe");
+  const std::wstring back = disc.scratch() + L"\\Back.exe";
+  ASSERT_TRUE(driver::install_recorder(back));
   Cfoyer foyer;
   ASSERT_TRUE(foyer.start(disc, L"/return=\"" + driver::doubled_backslashes(back) + L"\""));
   HWND menu = foyer.wait_menu();
@@ -43,36 +51,41 @@ TEST(FoyerMenu, NotInstalledEveryOptionWithReturnAndTheSecondPage) {
   EXPECT_EQ(picture.top, 8);
   EXPECT_EQ(picture.right, 408);
   EXPECT_EQ(picture.bottom, 408);
-  EXPECT_EQ(Cfoyer::layout(menu), (Layout{L"セットアップ@8", L"DirectX のｾｯﾄｱｯﾌﾟ@56", L"マニュアルを開く@104",
-                                          L"その他の設定@152", L"おまけ@200", L"戻る@320", L"終了@368"}));
+  const Layout first_page = {L"セットアップ@8",     L"DirectX のｾｯﾄｱｯﾌﾟ@56", L"マニュアルを開く@104",
+                             L"その他の設定@152", L"おまけ@200",              L"戻る@320",
+                             L"終了@368"};
+  EXPECT_TRUE(Cfoyer::wait_layout(menu, first_page));
 
   ASSERT_TRUE(Cfoyer::press(menu, L"その他の設定"));
-  EXPECT_EQ(Cfoyer::layout(menu),
-            (Layout{L"修復セットアップ （サポート用）@8(disabled)", L"環境設定を開く （サポート用）@56(disabled)",
-                    L"Chronicle を開く （サポート用）@104(disabled)", L"セーブフォルダを開く@152(disabled)",
-                    L"ショートカットを作成@200(disabled)", L"戻る@368"}));
+  EXPECT_TRUE(Cfoyer::wait_layout(menu, second_page_not_installed));
   // A save folder made now is seen at the next layout only.
-  ASSERT_TRUE(CreateDirectoryW(documents_folder().append(L"\\ZorTest").c_str(), nullptr) ||
-              GetLastError() == ERROR_ALREADY_EXISTS);
-  ASSERT_TRUE(CreateDirectoryW((documents_folder() + L"\\" + disc.reg_path()).c_str(), nullptr));
-  EXPECT_EQ(Cfoyer::layout(menu)[3], L"セーブフォルダを開く@152(disabled)");
+  ASSERT_EQ(SHCreateDirectoryExW(nullptr, disc.save_dir().c_str(), nullptr), ERROR_SUCCESS);
+  EXPECT_EQ(Cfoyer::layout(menu), second_page_not_installed);
   // On the second page "戻る" only turns the page: the /return program does not start.
   ASSERT_TRUE(Cfoyer::press(menu, L"戻る"));
-  EXPECT_EQ(Cfoyer::layout(menu).front(), L"セットアップ@8");
+  EXPECT_TRUE(Cfoyer::wait_layout(menu, first_page));
   ASSERT_TRUE(Cfoyer::press(menu, L"その他の設定"));
-  EXPECT_EQ(Cfoyer::layout(menu)[3], L"セーブフォルダを開く@152");
+  Layout with_save_folder = second_page_not_installed;
+  with_save_folder[3] = L"セーブフォルダを開く@152";
+  EXPECT_TRUE(Cfoyer::wait_layout(menu, with_save_folder));
   ASSERT_TRUE(Cfoyer::press(menu, L"戻る"));
-  EXPECT_FALSE(driver::exists(back + L".started.txt"));
+  EXPECT_TRUE(Cfoyer::wait_layout(menu, first_page));
+  EXPECT_TRUE(driver::read_start_records(back).empty());
 
   // Escape and Enter do nothing; "戻る" on the first page starts the program and closes the menu.
   HWND first = Cfoyer::buttons(menu).front().window;
   PostMessageW(first, WM_KEYDOWN, VK_ESCAPE, 0);
   PostMessageW(menu, WM_COMMAND, IDCANCEL, 0);
+  PostMessageW(menu, WM_COMMAND, IDOK, 0);
   Sleep(300);
   EXPECT_TRUE(driver::is_visible(menu));
+  EXPECT_EQ(Cfoyer::layout(menu), first_page);
   ASSERT_TRUE(Cfoyer::press(menu, L"戻る"));
   foyer.expect_exit();
-  EXPECT_TRUE(wait_for([&] { return driver::exists(recorded_start(back)); }));
+  ASSERT_TRUE(driver::wait_for_file(driver::start_record_path(back)));
+  const std::vector<driver::Cstart_record> starts = driver::read_start_records(back);
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_EQ(starts[0].program, back);
 }
 
 TEST(FoyerMenu, InstalledKeyWithoutItsValuesAndNoOptions) {
@@ -82,9 +95,9 @@ TEST(FoyerMenu, InstalledKeyWithoutItsValuesAndNoOptions) {
   ASSERT_TRUE(foyer.start(disc));
   HWND menu = foyer.wait_menu();
   ASSERT_TRUE(menu);
-  EXPECT_EQ(Cfoyer::layout(menu),
-            (Layout{L"ゲームを起動（ウィンドウ）@8", L"ゲームを起動（フルスクリーン）@56", L"DirectX のｾｯﾄｱｯﾌﾟ@104",
-                    L"アンインストール@152", L"マニュアルを開く@200", L"その他の設定@248", L"おまけ@296", L"終了@368"}));
+  EXPECT_TRUE(Cfoyer::wait_layout(
+      menu, {L"ゲームを起動（ウィンドウ）@8", L"ゲームを起動（フルスクリーン）@56", L"DirectX のｾｯﾄｱｯﾌﾟ@104",
+             L"アンインストール@152", L"マニュアルを開く@200", L"その他の設定@248", L"おまけ@296", L"終了@368"}));
   // The layout follows the key; the game needs the value exe_dir and the engine in it.
   ASSERT_TRUE(Cfoyer::press(menu, L"ゲームを起動（ウィンドウ）"));
   ASSERT_TRUE(foyer.expect_box(title, L"レジストリが取得できませんでした。" + reinstall, Box_icon::warning, IDOK));
@@ -93,10 +106,9 @@ TEST(FoyerMenu, InstalledKeyWithoutItsValuesAndNoOptions) {
   ASSERT_TRUE(foyer.expect_box(title, L"LumoraEngine.exe が見つかりませんでした。" + reinstall, Box_icon::warning, IDOK));
 
   ASSERT_TRUE(Cfoyer::press(menu, L"その他の設定"));
-  EXPECT_EQ(Cfoyer::layout(menu),
-            (Layout{L"修復セットアップ （サポート用）@8", L"環境設定を開く （サポート用）@56",
-                    L"Chronicle を開く （サポート用）@104", L"セーブフォルダを開く@152(disabled)",
-                    L"ショートカットを作成@200", L"戻る@368"}));
+  EXPECT_TRUE(Cfoyer::wait_layout(menu, {L"修復セットアップ （サポート用）@8", L"環境設定を開く （サポート用）@56",
+                                         L"Chronicle を開く （サポート用）@104", L"セーブフォルダを開く@152(disabled)",
+                                         L"ショートカットを作成@200", L"戻る@368"}));
   DeleteFileW((disc.dir() + L"\\Config.exe").c_str());
   ASSERT_TRUE(Cfoyer::press(menu, L"環境設定を開く （サポート用）"));
   ASSERT_TRUE(foyer.expect_box(title, L"Config.exe が見つかりませんでした。ディスクが破損している可能性があります。",
@@ -106,17 +118,16 @@ TEST(FoyerMenu, InstalledKeyWithoutItsValuesAndNoOptions) {
   ASSERT_TRUE(foyer.expect_box(title, L"デスクトップにショートカットを作成します。", Box_icon::information, IDOK));
   ASSERT_TRUE(foyer.expect_box(title, L"LumoraEngine.exe が見つかりませんでした。" + reinstall, Box_icon::warning, IDOK));
   EXPECT_FALSE(driver::exists(desktop_shortcut()));
-  ASSERT_TRUE(Cfoyer::press(menu, L"戻る"));
   ASSERT_TRUE(driver::close_window(menu));
   foyer.expect_exit();
 
-  // Without the options only the fixed buttons remain.
+  // Without the options only the fixed buttons remain; the close box ends the program.
   for (const wchar_t* key : {L"#DIRECT_X_USE", L"#MANUAL_USE", L"#EX_BUTTON.000.USE"}) disc.remove_ini_lines(key);
   ASSERT_TRUE(foyer.start(disc));
   menu = foyer.wait_menu();
   ASSERT_TRUE(menu);
-  EXPECT_EQ(Cfoyer::layout(menu), (Layout{L"ゲームを起動（ウィンドウ）@8", L"ゲームを起動（フルスクリーン）@56",
-                                          L"アンインストール@104", L"その他の設定@152", L"終了@368"}));
+  EXPECT_TRUE(Cfoyer::wait_layout(menu, {L"ゲームを起動（ウィンドウ）@8", L"ゲームを起動（フルスクリーン）@56",
+                                         L"アンインストール@104", L"その他の設定@152", L"終了@368"}));
   PostMessageW(menu, WM_SYSCOMMAND, SC_CLOSE, 0);
   foyer.expect_exit();
 }

@@ -93,30 +93,6 @@ TEST(SetupFailure, FullDriveStopsTheCopyAndRollsBack) {
   expect_rolled_back(setup, dialog, disc, disc2_title, drive + L"\\");
 }
 
-// Deletes a file when the test ends, however it ends.
-struct Cfile_remover {
-  std::wstring path;
-  ~Cfile_remover() {
-    if (!path.empty()) DeleteFileW(path.c_str());
-  }
-};
-
-// Fills drive until a write fails; returns the filler's path.
-std::wstring fill_drive(const std::wstring& drive) {
-  const std::wstring filler = drive + L"\\filler.bin";
-  HANDLE file = CreateFileW(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  EXPECT_NE(file, INVALID_HANDLE_VALUE);
-  std::string block(1 << 16, 'f');
-  for (DWORD written = 1; written > 0;) {
-    if (!WriteFile(file, block.data(), static_cast<DWORD>(block.size()), &written, nullptr)) break;
-  }
-  for (DWORD written = 1; written > 0;) {
-    if (!WriteFile(file, block.data(), 1, &written, nullptr)) break;
-  }
-  CloseHandle(file);
-  return filler;
-}
-
 TEST(SetupFailure, RegIniThatCannotBeWrittenOnAFullDriveStopsAndRollsBack) {
   const std::wstring drive = small_drive();
   if (drive.empty()) GTEST_SKIP() << "no small drive: scripts/test.sh maps one only when it runs as root";
@@ -132,7 +108,7 @@ TEST(SetupFailure, RegIniThatCannotBeWrittenOnAFullDriveStopsAndRollsBack) {
   ASSERT_TRUE(start_install(setup, dialog, disc2_title));
   driver::Cmessage_box prompt = driver::wait_message_box(setup.id());
   ASSERT_EQ(prompt.text, L"星降る夜の物語 ディスク２を入れて下さい。");
-  Cfile_remover filler{fill_drive(drive)};
+  driver::Cdrive_filler filler(drive);
   ASSERT_TRUE(write_bytes(disc.dir() + L"\\DISC2", ""));
   ASSERT_TRUE(driver::answer_message_box(prompt, IDOK));
   ASSERT_TRUE(setup.expect_box(disc2_title, L"reg.ini が作成できませんでした。セットアップを中止します。",

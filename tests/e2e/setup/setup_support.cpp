@@ -67,25 +67,6 @@ bool choose_destination(driver::Cfolder_browser_hook& hook, Csetup& setup, HWND 
   return true;
 }
 
-std::wstring small_drive() {
-  wchar_t drive[16] = {};
-  DWORD length = GetEnvironmentVariableW(L"ZOR_SMALL_DRIVE", drive, 16);
-  return length > 0 && length < 16 ? std::wstring(drive) : std::wstring();
-}
-
-bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout_ms) {
-  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
-  while (driver::item_text(dialog, id) != text) {
-    if (GetTickCount64() > deadline) {
-      ADD_FAILURE() << "item " << id << " shows " << testing::PrintToString(driver::item_text(dialog, id))
-                    << ", not " << testing::PrintToString(text);
-      return false;
-    }
-    Sleep(10);
-  }
-  return true;
-}
-
 bool start_install(Csetup& setup, HWND dialog, const std::wstring& title) {
   return driver::click(dialog, start_button) &&
          setup.expect_box(title, L"セットアップを開始します。よろしいですか？", driver::Box_icon::information, IDYES);

@@ -71,14 +71,9 @@ enum Setup_item {
 bool choose_destination(driver::Cfolder_browser_hook& hook, Csetup& setup, HWND dialog, const std::wstring& folder,
                         const std::wstring& expected_destination = L"");
 
-// The Wine drive of a small tmpfs ("T:") that scripts/test.sh maps when it runs as root;
-// empty when there is none (the tests that need it skip).
-std::wstring small_drive();
-
+using driver::small_drive;
 using driver::wait_for;
-
-// Waits until the dialog item shows text; false (test failure) on timeout.
-bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout_ms = driver::default_timeout_ms);
+using driver::wait_item_text;
 
 // From the setup dialog: start and Yes to the start question; false (test failure) when
 // either step fails.

@@ -36,6 +36,7 @@
 #include "lib/text/codepage.h"
 #include "lib/text/text.h"
 #include "lib/window/application.h"
+#include "tests/support/stand_in_window.h"
 
 namespace {
 
@@ -101,18 +102,18 @@ class Clog_writer {
  public:
   Clog_writer(const std::wstring& path, const Clog_plan& plan) : path_(path), plan_(plan), start_(GetTickCount64()) {}
 
-  // Writes the lines that are due now; true once every line is written.
-  bool write_due() {
-    if (written_ >= plan_.lines) return true;
+  // Writes the lines that are due now.
+  void write_due() {
+    if (written_ >= plan_.lines) return;
     int due = plan_.lines;
     if (plan_.rate > 0) {
       const ULONGLONG passed = GetTickCount64() - start_;
       const ULONGLONG by_now = passed * static_cast<ULONGLONG>(plan_.rate) / 1000 + 1;
       if (by_now < static_cast<ULONGLONG>(due)) due = static_cast<int>(by_now);
     }
-    if (due <= written_) return false;
+    if (due <= written_) return;
     FILE* file = nullptr;
-    if (!ZOR::file_open(file, path_, L"ab")) return false;
+    if (!ZOR::file_open(file, path_, L"ab")) return;
     std::string block;
     while (written_ < due) {
       block += log_line(++written_, plan_.width);
@@ -120,7 +121,6 @@ class Clog_writer {
     }
     flush(block, file);
     ZOR::file_close(file);
-    return written_ >= plan_.lines;
   }
 
  private:
@@ -136,26 +136,6 @@ class Clog_writer {
   int written_ = 0;
 };
 
-LRESULT CALLBACK engine_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wparam, lparam);
-}
-
-HWND open_engine_window(const std::wstring& class_name, const std::wstring& title) {
-  WNDCLASSW window_class = {};
-  window_class.lpfnWndProc = engine_window_proc;
-  window_class.hInstance = ZOR::application.instance;
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  window_class.lpszClassName = class_name.c_str();
-  RegisterClassW(&window_class);
-  return CreateWindowExW(0, class_name.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 480, 160,
-                         nullptr, nullptr, ZOR::application.instance, nullptr);
-}
-
 std::wstring trimmed(const std::wstring& text) {
   const auto first = text.find_first_not_of(L" \t");
   if (first == std::wstring::npos) return std::wstring();
@@ -167,8 +147,11 @@ void engine_main() {
   append_text(folder + L"\\engine_starts.txt", std::wstring(GetCommandLineW()) + L"\n");
   const std::wstring option = trimmed(ZOR::application.command_line);
   const Cengine_identity identity = find_identity(folder);
-  HWND window = open_engine_window(window_class_prefix + identity.reg_path, identity.title + L" [" + option + L"]");
-  if (window == nullptr) return;
+  const std::wstring title = identity.title + L" [" + option + L"]";
+  if (zor_test::open_stand_in_window(ZOR::application.instance, window_class_prefix + identity.reg_path, title) ==
+      nullptr) {
+    return;
+  }
   if (option != L"/log") {
     ZOR::run_main_loop();
     return;

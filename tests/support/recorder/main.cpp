@@ -14,6 +14,7 @@
 #include "lib/file/file.h"
 #include "lib/text/text.h"
 #include "lib/window/application.h"
+#include "tests/support/stand_in_window.h"
 
 namespace {
 
@@ -24,29 +25,6 @@ void append_record(const std::wstring& record_path, const std::wstring& own_path
   if (record.open(record_path, L"ab")) record.write_text(own_path + L"\t" + GetCommandLineW() + L"\n");
 }
 
-LRESULT CALLBACK recorder_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wparam, lparam);
-}
-
-// Opens the window named title and pumps until it is closed.
-void stay_until_closed(HINSTANCE instance, const std::wstring& title) {
-  WNDCLASSW window_class_info = {};
-  window_class_info.lpfnWndProc = recorder_window_proc;
-  window_class_info.hInstance = instance;
-  window_class_info.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class_info.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  window_class_info.lpszClassName = window_class;
-  RegisterClassW(&window_class_info);
-  HWND window = CreateWindowExW(0, window_class, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320,
-                                120, nullptr, nullptr, instance, nullptr);
-  if (window == nullptr) return;
-  ZOR::run_main_loop();
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -54,6 +32,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   GetModuleFileNameW(nullptr, own_path, MAX_PATH);
   const std::wstring base = ZOR::strip_extension(own_path);
   append_record(base + L".started.txt", own_path);
-  if (ZOR::path_kind(base + L".stay") == 1) stay_until_closed(instance, ZOR::file_name_of(own_path));
+  // The window is opened only after the record is written, so a test that sees the window
+  // finds the record too.
+  if (ZOR::path_kind(base + L".stay") == 1 &&
+      zor_test::open_stand_in_window(instance, window_class, ZOR::file_name_of(own_path)) != nullptr) {
+    ZOR::run_main_loop();
+  }
   return 0;
 }

@@ -6,70 +6,22 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 
 #include "lib/cmdline/command_line.h"
-#include "lib/text/codepage.h"
 #include "tests/driver/driver.h"
+#include "tests/support/demo/demo_shots.h"
 
 namespace {
 
+using demo::answer_box;
+using demo::environment;
+using demo::settle_and_shoot;
+using demo::shoot;
 using driver::Box_icon;
 
 const wchar_t title[] = L"星降る夜の物語 完全版";
 const wchar_t reg_key[] = L"Software\\Lumora\\Hoshifuru2";
-int shot_number = 0;
-
-std::wstring environment(const wchar_t* name) {
-  wchar_t value[1024] = {};
-  DWORD length = GetEnvironmentVariableW(name, value, 1024);
-  return length > 0 && length < 1024 ? std::wstring(value) : std::wstring();
-}
-
-// Saves the whole screen as <shots>\<NN>-<name>.bmp (24 bits, bottom-up).
-void shoot(const std::string& name) {
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  const DWORD row = ((width * 3 + 3) / 4) * 4;
-  BITMAPFILEHEADER file_header = {};
-  file_header.bfType = 0x4D42;
-  file_header.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-  file_header.bfSize = file_header.bfOffBits + row * height;
-  char number[8];
-  snprintf(number, sizeof number, "%02d-", ++shot_number);
-  std::wstring path = environment(L"ZOR_DEMO_SHOTS") + L"\\" + ZOR::from_multibyte(number + name) + L".bmp";
-  std::ofstream out(path.c_str(), std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file_header), sizeof file_header);
-  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-  out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(row) * height);
-  EXPECT_TRUE(out.good()) << "cannot write " << testing::PrintToString(path);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  printf("  screenshot %02d-%s\n", shot_number, name.c_str());
-}
-
-// Lets the windows paint, then shoots.
-void settle_and_shoot(const std::string& name) {
-  Sleep(400);
-  shoot(name);
-}
-
 // The two-disc sample, grown so that the dialogs stay long enough on screen to be seen:
 // a 1 GB film (zeros, no room taken on the disc) and a voice folder of 3000 small files.
 std::wstring prepare_disc(const std::wstring& folder) {
@@ -87,15 +39,6 @@ std::wstring prepare_disc(const std::wstring& folder) {
   ini += "#SETUP_FILE = \"voice\", 1\n";
   EXPECT_TRUE(driver::write_bytes(dir + L"\\Setup.ini", ini));
   return dir;
-}
-
-// Waits for the next message box, shows it in a picture, and answers it.
-void answer_box(DWORD process, const std::wstring& text, int answer, const std::string& shot) {
-  driver::Cmessage_box box = driver::wait_message_box(process);
-  ASSERT_TRUE(box.window);
-  EXPECT_EQ(box.text, text);
-  if (!shot.empty()) settle_and_shoot(shot);
-  ASSERT_TRUE(driver::answer_message_box(box, answer));
 }
 
 TEST(SetupDemo, InstallAndUninstallTheSampleDisc) {

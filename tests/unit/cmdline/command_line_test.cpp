@@ -111,4 +111,30 @@ TEST(CommandLine, EscapedValuesRoundTripThroughTheParser) {
   EXPECT_EQ(ZOR::escape_argument_value(L"a\"b"), L"a\\\"b");
 }
 
+TEST(CommandLine, ReadOptionsTakesTheFirstValueOfTheLastGivenOption) {
+  struct Row {
+    const wchar_t* text;
+    const wchar_t* dir;
+    const wchar_t* back;
+    bool parsed;
+  };
+  const Row rows[] = {
+      {L"", L"-", L"-", true},
+      {L"/dir=\"D:\\\\Disc\" \"second\"", L"D:\\Disc", L"-", true},
+      {L"/dir=\"a\" /dir=\"b\" /return=\"r\"", L"b", L"r", true},
+      {L"/dir=\"a\" /dir /DIR=\"c\" /other=\"o\"", L"a", L"-", true},
+      {L"/return=\"r\" x", L"-", L"r", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(row.text)));
+    std::wstring dir = L"-";
+    std::wstring back = L"-";
+    std::wstring error;
+    EXPECT_EQ(ZOR::read_options(row.text, {{L"dir", &dir}, {L"return", &back}}, error), row.parsed);
+    EXPECT_EQ(dir, row.dir);
+    EXPECT_EQ(back, row.back);
+    EXPECT_EQ(error.empty(), row.parsed) << testing::PrintToString(error);
+  }
+}
+
 }  // namespace

@@ -8,7 +8,7 @@
 #include "lib/window/application.h"
 #include "lib/window/dialog.h"
 #include "tests/support/window_testing.h"
-#include "tests/unit/geometry/place_cursor.h"
+#include "tests/driver/window_access.h"
 #include "tests/unit/geometry/test_resource.h"
 
 namespace {
@@ -74,9 +74,9 @@ TEST_F(GeometryWindow, MovingSnapsToTheWorkAreaAndToOtherSnappingWindows) {
 
   // The drag goes on from the cursor, whatever rectangle the system proposes.
   ZOR::end_snap_drag();
-  ASSERT_TRUE(zor_test::place_cursor(320, 410));
+  ASSERT_TRUE(driver::place_cursor(320, 410));
   send_drag(moving.hwnd, WM_MOVING, 0, RECT{300, 400, 300 + w, 400 + h});
-  ASSERT_TRUE(zor_test::place_cursor(345, 420));
+  ASSERT_TRUE(driver::place_cursor(345, 420));
   const RECT followed = send_drag(moving.hwnd, WM_MOVING, 0, RECT{0, 0, 5, 5});
   EXPECT_EQ(followed.left, 325);
   EXPECT_EQ(followed.top, 410);
@@ -102,12 +102,12 @@ TEST_F(GeometryWindow, SizingSnapsTheDraggedEdgeThenKeepsTheMinimumSize) {
   ZOR::end_snap_drag();
   RECT proposed = start;
   proposed.right = work.right - 12;
-  ASSERT_TRUE(zor_test::place_cursor(work.right - 12, start.top + 50));
+  ASSERT_TRUE(driver::place_cursor(work.right - 12, start.top + 50));
   RECT result = send_drag(dialog.hwnd, WM_SIZING, WMSZ_RIGHT, proposed);
   EXPECT_EQ(result.right, work.right);
   EXPECT_EQ(result.left, start.left);
   // Dragged far inside, the minimum size wins over the cursor.
-  ASSERT_TRUE(zor_test::place_cursor(start.left + 30, start.top + 50));
+  ASSERT_TRUE(driver::place_cursor(start.left + 30, start.top + 50));
   result = send_drag(dialog.hwnd, WM_SIZING, WMSZ_RIGHT, proposed);
   EXPECT_EQ(result.right, start.right);
 }

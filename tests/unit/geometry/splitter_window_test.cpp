@@ -9,7 +9,7 @@
 #include "lib/controls/static.h"
 #include "lib/window/dialog.h"
 #include "tests/support/window_testing.h"
-#include "tests/unit/geometry/place_cursor.h"
+#include "tests/driver/window_access.h"
 #include "tests/unit/geometry/test_resource.h"
 
 namespace {
@@ -170,7 +170,7 @@ TEST_F(SplitterWindow, CursorShowsTheSizingArrowOverTheBarOnly) {
 
   POINT over_bar = split.bar_centre();
   ClientToScreen(dialog.hwnd, &over_bar);
-  ASSERT_TRUE(zor_test::place_cursor(over_bar.x, over_bar.y));
+  ASSERT_TRUE(driver::place_cursor(over_bar.x, over_bar.y));
   SetCursor(LoadCursorW(nullptr, IDC_ARROW));
   SendMessageW(dialog.hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog.hwnd), hit);
   EXPECT_EQ(GetCursor(), sizing);
@@ -178,7 +178,7 @@ TEST_F(SplitterWindow, CursorShowsTheSizingArrowOverTheBarOnly) {
   POINT beside = split.bar_centre();
   beside.x -= 40;
   ClientToScreen(dialog.hwnd, &beside);
-  ASSERT_TRUE(zor_test::place_cursor(beside.x, beside.y));
+  ASSERT_TRUE(driver::place_cursor(beside.x, beside.y));
   SetCursor(LoadCursorW(nullptr, IDC_ARROW));
   SendMessageW(dialog.hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog.hwnd), hit);
   EXPECT_NE(GetCursor(), sizing);

@@ -11,13 +11,13 @@ namespace {
 
 const wchar_t window_class[] = L"zor_foreground_test";
 
-HWND create_window(const wchar_t* title) {
+HWND create_window(const wchar_t* title, DWORD visible = WS_VISIBLE) {
   WNDCLASSW info = {};
   info.lpfnWndProc = DefWindowProcW;
   info.hInstance = GetModuleHandleW(nullptr);
   info.lpszClassName = window_class;
   RegisterClassW(&info);
-  return CreateWindowExW(0, window_class, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 200, 100, nullptr,
+  return CreateWindowExW(0, window_class, title, WS_OVERLAPPEDWINDOW | visible, 100, 100, 200, 100, nullptr,
                          nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
@@ -54,6 +54,18 @@ TEST_F(Foreground, WindowOfTheForegroundThreadIsOnlySetForeground) {
   ASSERT_EQ(GetForegroundWindow(), first);
   EXPECT_TRUE(ZOR::bring_to_front(second));
   EXPECT_EQ(GetForegroundWindow(), second);
+  EXPECT_EQ(lock_timeout(), test_timeout);
+}
+
+TEST_F(Foreground, WindowComesToTheFrontWhenNothingIsInTheForeground) {
+  HWND own = create_window(L"own", 0);
+  HWND gone = create_window(L"gone");
+  ASSERT_TRUE(SetForegroundWindow(gone));
+  DestroyWindow(gone);
+  ShowWindow(own, SW_SHOWNA);
+  ASSERT_EQ(GetForegroundWindow(), nullptr) << "no foreground window after the foreground one is gone";
+  EXPECT_TRUE(ZOR::bring_to_front(own));
+  EXPECT_EQ(GetForegroundWindow(), own);
   EXPECT_EQ(lock_timeout(), test_timeout);
 }
 

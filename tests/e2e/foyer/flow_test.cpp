@@ -1,0 +1,154 @@
+// The whole flow from the menu: set-up through the real Setup with the after-setup dialog
+// and its desktop shortcut, the game started, uninstall with the after-uninstall dialog
+// removing the shortcut and the save data, and a cancelled Setup without after-dialog.
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/foyer/foyer_support.h"
+
+namespace foyer_test {
+namespace {
+
+using driver::Box_icon;
+using Layout = std::vector<std::wstring>;
+
+// Items of Setup's and Foyer's dialogs that the flow presses.
+enum Item {
+  setup_destination = 1001, setup_cancel = 1011, setup_start = 1010, uninstall_start = 1015,
+  next_button = 1003, create_shortcut_box = 1004, delete_shortcut_box = 1005, delete_save_data_box = 1006,
+};
+
+const Layout not_installed = {L"セットアップ@8",     L"DirectX のｾｯﾄｱｯﾌﾟ@56", L"マニュアルを開く@104",
+                              L"その他の設定@152", L"おまけ@200",              L"終了@368"};
+const Layout installed = {L"ゲームを起動（ウィンドウ）@8", L"ゲームを起動（フルスクリーン）@56",
+                          L"DirectX のｾｯﾄｱｯﾌﾟ@104",      L"アンインストール@152",
+                          L"マニュアルを開く@200",        L"その他の設定@248",
+                          L"おまけ@296",                  L"終了@368"};
+
+// The Setup that Foyer started: its dialog with item item_id, and the process taken over
+// so that a failing test does not leave it behind.
+HWND setup_dialog(driver::Cprocess& setup, int item_id) {
+  HWND dialog = driver::wait_dialog(0, title, item_id);
+  if (dialog) setup.open(driver::window_process(dialog));
+  return dialog;
+}
+
+TEST(FoyerFlow, SetUpPlayAndUninstallFromTheMenu) {
+  Cfoyer_disc disc(L"\\Game");
+  const std::wstring engine = disc.install_dir() + L"\\LumoraEngine.exe";
+  Cfoyer foyer;
+  ASSERT_TRUE(foyer.start(disc));
+  HWND menu = foyer.wait_menu();
+  ASSERT_TRUE(menu);
+  ASSERT_TRUE(Cfoyer::wait_layout(menu, not_installed));
+
+  // Set-up: the menu hides while the Setup beside Foyer runs on the disc of /dir.
+  ASSERT_TRUE(Cfoyer::press(menu, L"セットアップ"));
+  driver::Cprocess setup;
+  HWND dialog = setup_dialog(setup, setup_start);
+  ASSERT_TRUE(dialog);
+  EXPECT_FALSE(driver::is_visible(menu));
+  EXPECT_EQ(driver::item_text(dialog, setup_destination), disc.install_dir());
+  ASSERT_TRUE(driver::click(dialog, setup_start));
+  ASSERT_TRUE(driver::expect_message_box(setup.id(), title, L"セットアップを開始します。よろしいですか？",
+                                         Box_icon::information, IDYES));
+  ASSERT_TRUE(driver::expect_message_box(setup.id(), title, L"セットアップが完了しました。", Box_icon::information, IDOK));
+  driver::expect_exit_zero(setup);
+
+  // After setup: the shortcut box starts ticked; "次へ >>" creates the shortcut.
+  HWND after = driver::wait_dialog(foyer.id(), title, create_shortcut_box);
+  ASSERT_TRUE(after);
+  EXPECT_EQ(driver::item_text(after, create_shortcut_box), L"デスクトップにショートカットを作成する");
+  EXPECT_TRUE(driver::is_checked(after, create_shortcut_box));
+  EXPECT_FALSE(driver::is_visible(menu));
+  ASSERT_TRUE(driver::click(after, next_button));
+  ASSERT_TRUE(foyer.expect_box(title, L"全ての処理が完了しました。", Box_icon::information, IDOK));
+  EXPECT_TRUE(driver::exists(desktop_shortcut()));
+  EXPECT_EQ(shortcut_target(desktop_shortcut()), engine);
+  ASSERT_TRUE(wait_for([&] { return driver::is_visible(menu); }));
+  EXPECT_TRUE(Cfoyer::wait_layout(menu, installed));
+
+  // The game in a window: the engine gets "/window" and the menu ends.
+  ASSERT_TRUE(Cfoyer::press(menu, L"ゲームを起動（ウィンドウ）"));
+  foyer.expect_exit();
+  ASSERT_TRUE(driver::wait_for_lines(disc.install_dir() + L"\\engine_starts.txt", 1));
+  const std::vector<std::wstring> starts = driver::read_engine_starts(engine);
+  ASSERT_EQ(starts.size(), 1u);
+  EXPECT_NE(starts[0].find(L"/window"), std::wstring::npos) << testing::PrintToString(starts[0]);
+  HWND game = driver::wait_window(0, L"", L"lumora_engine_main_window_" + disc.game_reg_path());
+  ASSERT_TRUE(game);
+  driver::Cprocess engine_process;
+  engine_process.open(driver::window_process(game));
+  // Beside the running game the menu does not open.
+  ASSERT_TRUE(foyer.start(disc));
+  foyer.expect_exit();
+  ASSERT_TRUE(driver::close_window(game));
+  driver::expect_exit_zero(engine_process);
+
+  // Save data of the game, and a file of another kind in the folder above it.
+  const std::wstring save_data = disc.save_dir() + L"\\SaveData";
+  const std::wstring parent = documents_folder() + L"\\" + disc.reg_path();
+  ASSERT_EQ(SHCreateDirectoryExW(nullptr, save_data.c_str(), nullptr), ERROR_SUCCESS);
+  ASSERT_TRUE(driver::write_bytes(parent + L"\\keep.txt", "x"));
+  ASSERT_TRUE(driver::write_bytes(save_data + L"\\system.ini", "adapter=0\n"));
+
+  // Uninstall: the after-uninstall dialog deletes the shortcut; the ticked save-data box
+  // asks and then removes the save data and the folders it leaves empty.
+  ASSERT_TRUE(foyer.start(disc));
+  menu = foyer.wait_menu();
+  ASSERT_TRUE(menu);
+  ASSERT_TRUE(Cfoyer::press(menu, L"アンインストール"));
+  dialog = setup_dialog(setup, uninstall_start);
+  ASSERT_TRUE(dialog);
+  EXPECT_FALSE(driver::is_visible(menu));
+  ASSERT_TRUE(driver::click(dialog, uninstall_start));
+  ASSERT_TRUE(driver::expect_message_box(setup.id(), title, std::wstring(title) + L"をアンインストールします。よろしいですか？",
+                                         Box_icon::information, IDYES));
+  ASSERT_TRUE(
+      driver::expect_message_box(setup.id(), title, L"アンインストールが完了しました。", Box_icon::information, IDOK));
+  driver::expect_exit_zero(setup);
+  after = driver::wait_dialog(foyer.id(), title, delete_save_data_box);
+  ASSERT_TRUE(after);
+  EXPECT_TRUE(driver::is_checked(after, delete_shortcut_box));
+  EXPECT_FALSE(driver::is_checked(after, delete_save_data_box));
+  ASSERT_TRUE(driver::click(after, delete_save_data_box));
+  ASSERT_TRUE(driver::click(after, next_button));
+  ASSERT_TRUE(foyer.expect_box(title, L"セーブフォルダを削除します。\n今までのゲームデータは失われます。本当によろしいですか？",
+                               Box_icon::information, IDYES));
+  ASSERT_TRUE(foyer.expect_box(title, L"全ての処理が完了しました。", Box_icon::information, IDOK));
+  EXPECT_FALSE(driver::exists(desktop_shortcut()));
+  EXPECT_FALSE(driver::exists(disc.save_dir()));
+  EXPECT_TRUE(driver::exists(parent + L"\\keep.txt"));
+  // What the game wrote into its folder stays there (Setup removes only what it installed).
+  EXPECT_EQ(driver::tree_of(disc.install_dir()), std::set<std::wstring>{L"engine_starts.txt"});
+  EXPECT_FALSE(driver::key_exists(disc.game_reg_key()));
+  ASSERT_TRUE(wait_for([&] { return driver::is_visible(menu); }));
+  EXPECT_TRUE(Cfoyer::wait_layout(menu, not_installed));
+  ASSERT_TRUE(driver::close_window(menu));
+  foyer.expect_exit();
+}
+
+TEST(FoyerFlow, ACancelledSetupGivesNoAfterDialog) {
+  Cfoyer_disc disc;
+  Cfoyer foyer;
+  ASSERT_TRUE(foyer.start(disc));
+  HWND menu = foyer.wait_menu();
+  ASSERT_TRUE(menu);
+  ASSERT_TRUE(Cfoyer::press(menu, L"セットアップ"));
+  driver::Cprocess setup;
+  HWND dialog = setup_dialog(setup, setup_start);
+  ASSERT_TRUE(dialog);
+  ASSERT_TRUE(driver::click(dialog, setup_cancel));
+  driver::expect_exit_zero(setup);
+  // The menu comes back as it was, and no dialog or box of Foyer's came up meanwhile.
+  ASSERT_TRUE(wait_for([&] { return driver::is_visible(menu); }));
+  EXPECT_TRUE(Cfoyer::wait_layout(menu, not_installed));
+  EXPECT_EQ(driver::find_message_box(foyer.id()), nullptr);
+  EXPECT_EQ(driver::find_window(foyer.id(), title, L"#32770"), menu);
+  ASSERT_TRUE(driver::close_window(menu));
+  foyer.expect_exit();
+}
+
+}  // namespace
+}  // namespace foyer_test
