@@ -46,8 +46,8 @@ class C_gui_main : public ZOR::C_handler_dialog {
   void on_command(int id) override;
 
  private:
-  // Reads one step of the log from log_position (at most log_step_bytes) into the list.
-  // True when the file held more than the step took.
+  // Reads one step of the log from log_position (at most step_bytes_) into the list's
+  // store (shown by poll_log). True when the file held more than the step took.
   bool read_log_step();
   // The engine has gone: the process is let go; the rest of the log is still read.
   void engine_ended();
@@ -56,6 +56,10 @@ class C_gui_main : public ZOR::C_handler_dialog {
   bool following_ = false;
   // The last step stopped at its limit: the next pass reads on without waiting.
   bool log_backlog_ = false;
+  // How much the next step reads; adapted to the pace of the last one.
+  std::int64_t step_bytes_ = 64 * 1024;
+  // GetTickCount when the list was last shown the rows read.
+  DWORD last_show_tick_ = 0;
 };
 
 #endif

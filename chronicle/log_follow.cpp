@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chronicle/gui_main.h"
@@ -16,22 +17,35 @@ namespace {
 // The first look at the log comes this long after the launch, later ones this far apart.
 constexpr DWORD first_poll_delay_ms = 2000;
 constexpr DWORD poll_interval_ms = 500;
-// At most this much of the log is read, converted and listed in one pass of the main loop,
-// so that a backlog of millions of lines is worked off in steps of a few milliseconds
-// between which the window keeps answering.
-constexpr std::int64_t log_step_bytes = 1 << 20;
+// A backlog is read in steps between which the window keeps answering: each step reads as
+// many bytes as the last one managed in step_target_ms (between the two limits), and the
+// list is shown the rows read so far at most every show_interval_ms, and when the log has
+// been read to its end.
+constexpr double step_target_ms = 8.0;
+constexpr std::int64_t step_min_bytes = 16 * 1024;
+constexpr std::int64_t step_max_bytes = 1024 * 1024;
+constexpr DWORD show_interval_ms = 100;
+
+// Milliseconds of the performance counter.
+double counter_ms() {
+  LARGE_INTEGER now, frequency;
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
 
 // The non-empty lines of text, split at every line feed; a carriage return before a line
-// feed (or at the end, its line feed still to come) belongs to the line end.
-std::vector<std::wstring> log_lines(const std::wstring& text) {
-  std::vector<std::wstring> lines;
+// feed (or at the end, its line feed still to come) belongs to the line end. The lines
+// point into text.
+std::vector<std::wstring_view> log_lines(const std::wstring& text) {
+  std::vector<std::wstring_view> lines;
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find(L'\n', start);
     if (end == std::wstring::npos) end = text.size();
     std::size_t line_end = end;
     if (line_end > start && text[line_end - 1] == L'\r') --line_end;
-    if (line_end > start) lines.emplace_back(text, start, line_end - start);
+    if (line_end > start) lines.emplace_back(text.data() + start, line_end - start);
     start = end + 1;
   }
   return lines;
@@ -62,6 +76,10 @@ void C_gui_main::poll_log() {
   if (!log_backlog_ && now - last_poll_tick < poll_interval_ms) return;
   last_poll_tick = now;
   log_backlog_ = read_log_step();
+  if (!log_backlog_ || now - last_show_tick_ >= show_interval_ms) {
+    log_list.show_rows(true);
+    last_show_tick_ = now;
+  }
   if (log_list.row_count() > 0) save_button.set_enable(true);
   if (log_backlog_) return;
   if (engine_process.is_open()) {
@@ -84,13 +102,14 @@ bool C_gui_main::read_log_step() {
   // Binary mode: log_position counts the file's own bytes, carriage returns included, so
   // that a read can stop anywhere (at the step's limit, before a cut character) and the
   // next one goes on from exactly there.
+  const double start_ms = counter_ms();
   ZOR::Cfile file;
   if (!file.open(log_path, L"rb")) return false;  // not written yet: nothing to read
   // A log shorter than what was read has been written anew: it is read from its start.
   if (file.size < log_position) log_position = 0;
   const std::int64_t available = file.size - log_position;
   if (available <= 0 || !ZOR::file_seek(file.handle, SEEK_SET, log_position)) return false;
-  const std::int64_t step = std::min(available, log_step_bytes);
+  const std::int64_t step = std::min(available, step_bytes_);
   std::string bytes(static_cast<std::size_t>(step), '\0');
   const std::int64_t got = ZOR::file_read(&bytes[0], step, file.handle);
   if (got <= 0) return false;
@@ -98,10 +117,12 @@ bool C_gui_main::read_log_step() {
   // next read instead of becoming a wrong character now.
   const std::size_t whole = ZOR::whole_multibyte_length(bytes.data(), static_cast<std::size_t>(got));
   log_position += static_cast<std::int64_t>(whole);
-  const std::vector<std::wstring> lines = log_lines(ZOR::multibyte_span_to_text(bytes.data(), whole));
-  if (!lines.empty()) {
-    log_list.append_rows(lines);
-    log_list.ensure_visible(log_list.row_count() - 1);
-  }
+  const std::wstring text = ZOR::multibyte_span_to_text(bytes.data(), whole);
+  const std::vector<std::wstring_view> lines = log_lines(text);
+  log_list.append_rows(lines, ZOR::Cc_listview::Row_display::deferred);
+  // The next step takes as much as fits in the target time at this step's pace.
+  const double took_ms = std::max(counter_ms() - start_ms, 0.1);
+  const double paced = static_cast<double>(step) * step_target_ms / took_ms;
+  step_bytes_ = std::clamp(static_cast<std::int64_t>(paced), step_min_bytes, step_max_bytes);
   return step < available;
 }

@@ -75,15 +75,16 @@ void Cc_listview::add_column(const std::wstring& column_name, const std::wstring
   column_names[static_cast<std::size_t>(index)] = column_name;
   // Rows kept here that were made with fewer columns get an empty cell for the new one.
   const std::size_t new_stride = column_stride();
-  if (owner_data() && new_stride != old_stride && !owned_cells_.empty()) {
+  if (owner_data() && new_stride != old_stride && owned_cells_.size() > 0) {
     const std::size_t rows = owned_cells_.size() / old_stride;
-    std::vector<std::wstring> cells(rows * new_stride);
+    Ccell_store cells;
     for (std::size_t row = 0; row < rows; ++row) {
       for (std::size_t column_index = 0; column_index < old_stride; ++column_index) {
-        cells[row * new_stride + column_index] = std::move(owned_cells_[row * old_stride + column_index]);
+        cells.append(owned_cells_.get(row * old_stride + column_index));
       }
+      cells.append_empty(new_stride - old_stride);
     }
-    owned_cells_.swap(cells);
+    std::swap(owned_cells_, cells);
   }
 }
 
@@ -100,7 +101,7 @@ int Cc_listview::row_count() const {
 
 int Cc_listview::append_row() {
   if (hwnd == nullptr) return -1;
-  if (owner_data()) return append_rows({std::wstring()}) == 1 ? row_count() - 1 : -1;
+  if (owner_data()) return append_rows({std::wstring_view()}) == 1 ? row_count() - 1 : -1;
   LVITEMW item = {};
   item.mask = LVIF_TEXT;
   item.iItem = row_count();
@@ -108,15 +109,18 @@ int Cc_listview::append_row() {
   return static_cast<int>(SendMessageW(hwnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
-int Cc_listview::append_rows(const std::vector<std::wstring>& first_cells) {
+int Cc_listview::append_rows(const std::vector<std::wstring_view>& first_cells, Row_display display) {
   if (hwnd == nullptr || first_cells.empty()) return 0;
   if (owner_data()) {
     const std::size_t stride = column_stride();
-    const std::size_t first_row = owned_cells_.size() / stride;
-    owned_cells_.resize((first_row + first_cells.size()) * stride);
-    for (std::size_t i = 0; i < first_cells.size(); ++i) owned_cells_[(first_row + i) * stride] = first_cells[i];
-    // The control learns only the new count; it asks for the texts of the rows it paints.
-    SendMessageW(hwnd, LVM_SETITEMCOUNT, owned_cells_.size() / stride, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    for (const std::wstring_view text : first_cells) {
+      owned_cells_.append(text);
+      owned_cells_.append_empty(stride - 1);
+    }
+    if (display == Row_display::now) {
+      // The control learns only the new count; it asks for the texts of the rows it paints.
+      SendMessageW(hwnd, LVM_SETITEMCOUNT, owned_cells_.size() / stride, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    }
     return static_cast<int>(first_cells.size());
   }
   SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
@@ -124,8 +128,9 @@ int Cc_listview::append_rows(const std::vector<std::wstring>& first_cells) {
   LVITEMW item = {};
   item.mask = LVIF_TEXT;
   item.iItem = row_count();
-  for (const std::wstring& text : first_cells) {
-    item.pszText = const_cast<wchar_t*>(text.c_str());
+  for (const std::wstring_view text : first_cells) {
+    const std::wstring terminated(text);
+    item.pszText = const_cast<wchar_t*>(terminated.c_str());
     if (SendMessageW(hwnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)) < 0) break;
     ++item.iItem;
     ++appended;
@@ -142,7 +147,7 @@ void Cc_listview::set_cell_text(int row, int column, const std::wstring& text) {
     const std::size_t stride = column_stride();
     const std::size_t index = static_cast<std::size_t>(row) * stride + static_cast<std::size_t>(column);
     if (static_cast<std::size_t>(column) >= stride || index >= owned_cells_.size()) return;
-    owned_cells_[index] = text;
+    owned_cells_.set(index, text);
     SendMessageW(hwnd, LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
     return;
   }
@@ -158,7 +163,7 @@ std::wstring Cc_listview::get_cell_text(int row, int column) const {
     const std::size_t stride = column_stride();
     const std::size_t index = static_cast<std::size_t>(row) * stride + static_cast<std::size_t>(column);
     if (static_cast<std::size_t>(column) >= stride || index >= owned_cells_.size()) return std::wstring();
-    return owned_cells_[index].substr(0, cell_buffer_length - 1);
+    return std::wstring(owned_cells_.get(index).substr(0, cell_buffer_length - 1));
   }
   wchar_t buffer[cell_buffer_length] = {};
   LVITEMW item = {};
@@ -171,9 +176,27 @@ std::wstring Cc_listview::get_cell_text(int row, int column) const {
 
 void Cc_listview::delete_all_rows() {
   if (hwnd == nullptr) return;
-  // The memory of a million rows goes back at once, not at the next growth.
-  std::vector<std::wstring>().swap(owned_cells_);
+  if (owner_data()) {
+    owned_cells_.clear();
+    // LVM_DELETEALLITEMS would still walk every row of the control; a count of 0 does not.
+    SendMessageW(hwnd, LVM_SETITEMCOUNT, 0, 0);
+    return;
+  }
   SendMessageW(hwnd, LVM_DELETEALLITEMS, 0, 0);
+}
+
+void Cc_listview::show_rows(bool scroll_to_last) {
+  if (hwnd == nullptr) return;
+  // A count change otherwise redraws the scroll bar at once; with the redraw off the list
+  // is laid out once, when it is turned on again. Scrolling needs the redraw on (the
+  // control does not scroll while it is off).
+  SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+  if (owner_data()) {
+    SendMessageW(hwnd, LVM_SETITEMCOUNT, owned_cells_.size() / column_stride(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+  }
+  SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(hwnd, nullptr, FALSE);
+  if (scroll_to_last) ensure_visible(row_count() - 1);
 }
 
 void Cc_listview::ensure_visible(int row) {
@@ -207,10 +230,9 @@ void Cc_listview::fill_display_info(NMLVDISPINFOW& info) const {
       static_cast<std::size_t>(info.item.iItem) * stride + static_cast<std::size_t>(info.item.iSubItem);
   const bool exists = info.item.iItem >= 0 && info.item.iSubItem >= 0 &&
                       static_cast<std::size_t>(info.item.iSubItem) < stride && index < owned_cells_.size();
-  const std::wstring empty;
-  const std::wstring& text = exists ? owned_cells_[index] : empty;
+  const std::wstring_view text = exists ? owned_cells_.get(index) : std::wstring_view();
   const std::size_t length = std::min<std::size_t>(text.size(), static_cast<std::size_t>(info.item.cchTextMax) - 1);
-  std::copy_n(text.c_str(), length, info.item.pszText);
+  std::copy_n(text.data(), length, info.item.pszText);
   info.item.pszText[length] = L'\0';
 }
 

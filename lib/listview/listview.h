@@ -9,9 +9,11 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "lib/listview/cell_store.h"
 #include "lib/listview/item_editors.h"
 #include "lib/window/window_base.h"
 
@@ -70,8 +72,14 @@ class Cc_listview : public C_control {
   // when the control refused it.
   int append_row();
   // Appends one row per text, the text in its first cell, with the list's redraw off
-  // while they go in. Returns how many rows were appended.
-  int append_rows(const std::vector<std::wstring>& first_cells);
+  // while they go in. Returns how many rows were appended. An owner-data list given
+  // Row_display::deferred keeps the rows to itself until show_rows: the control (and so
+  // row_count, the cells and the exports) learns of them then, in one step.
+  enum class Row_display { now, deferred };
+  int append_rows(const std::vector<std::wstring_view>& first_cells, Row_display display = Row_display::now);
+  // Lets the control show every row appended so far and, with scroll_to_last, scrolls the
+  // last one into view, with the list's redraw off meanwhile (one repaint, not one per step).
+  void show_rows(bool scroll_to_last);
   // Sets the cell's text, only when it differs from the current one.
   void set_cell_text(int row, int column, const std::wstring& text);
   // The cell's text, at most 259 characters (the control's text buffer holds 260); empty
@@ -143,7 +151,7 @@ class Cc_listview : public C_control {
   void on_combo_command(WORD code);
 
   // The cells of an owner-data list, row after row, column_stride cells a row.
-  std::vector<std::wstring> owned_cells_;
+  Ccell_store owned_cells_;
   std::size_t column_stride() const;
 };
 

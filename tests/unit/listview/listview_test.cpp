@@ -77,6 +77,31 @@ TEST_F(Listview, OwnerDataRowsGainAnEmptyCellForALaterColumn) {
   EXPECT_EQ(control_text(list.hwnd, 1, 1), L"b1");
 }
 
+TEST_F(Listview, OwnerDataRowsAppendedDeferredShowAtOnce) {
+  ZOR::Cc_listview& list = dialog.owner_list;
+  list.add_column(L"LOG", L"ログ");
+  list.append_rows({L"first"});
+  const std::wstring huge(600000, L'巨');  // larger than one block of the store
+  std::vector<std::wstring> texts;
+  for (int i = 0; i < 1000; ++i) texts.push_back(L"row " + std::to_wstring(i));
+  std::vector<std::wstring_view> rows(texts.begin(), texts.end());
+  rows.push_back(huge);
+  EXPECT_EQ(list.append_rows(rows, ZOR::Cc_listview::Row_display::deferred), 1001);
+  EXPECT_EQ(list.row_count(), 1) << "the control learns of deferred rows with show_rows";
+  list.show_rows(true);
+  EXPECT_EQ(list.row_count(), 1002);
+  EXPECT_EQ(list.get_cell_text(500, 0), L"row 499");
+  EXPECT_EQ(control_text(list.hwnd, 1000, 0), L"row 999");
+  EXPECT_EQ(list.get_cell_text(1001, 0), huge.substr(0, 259));
+  const auto top = SendMessageW(list.hwnd, LVM_GETTOPINDEX, 0, 0);
+  const auto per_page = SendMessageW(list.hwnd, LVM_GETCOUNTPERPAGE, 0, 0);
+  EXPECT_GE(top + per_page, 1002) << "the last row is shown";
+  list.delete_all_rows();
+  EXPECT_EQ(list.row_count(), 0);
+  list.append_rows({L"again"});
+  EXPECT_EQ(control_text(list.hwnd, 0, 0), L"again");
+}
+
 TEST_F(Listview, FirstColumnFillsTheClientWidthWithoutHorizontalScrollBar) {
   ZOR::Cc_listview& list = dialog.list;
   list.add_column(L"LOG", L"ログ");
