@@ -7,15 +7,19 @@ namespace ZOR {
 
 Ccell_store::Ccell Ccell_store::store(std::wstring_view text) {
   if (text.empty()) return Ccell{0, 0, 0};
-  if (blocks_.empty() || last_block_size_ - last_block_used_ < text.size()) {
-    last_block_size_ = std::max(block_chars, text.size());
-    blocks_.emplace_back(new wchar_t[last_block_size_]);
-    last_block_used_ = 0;
+  while (current_ < blocks_.size() && blocks_[current_].size - used_ < text.size()) {
+    ++current_;
+    used_ = 0;
   }
-  const Ccell cell{static_cast<std::uint32_t>(blocks_.size() - 1), static_cast<std::uint32_t>(last_block_used_),
+  if (current_ == blocks_.size()) {
+    const std::size_t size = std::max(block_chars, text.size());
+    blocks_.push_back(Cblock{std::unique_ptr<wchar_t[]>(new wchar_t[size]), size});
+    used_ = 0;
+  }
+  const Ccell cell{static_cast<std::uint32_t>(current_), static_cast<std::uint32_t>(used_),
                    static_cast<std::uint32_t>(text.size())};
-  std::copy(text.begin(), text.end(), blocks_.back().get() + last_block_used_);
-  last_block_used_ += text.size();
+  std::copy(text.begin(), text.end(), blocks_[current_].chars.get() + used_);
+  used_ += text.size();
   return cell;
 }
 
@@ -28,14 +32,13 @@ void Ccell_store::set(std::size_t index, std::wstring_view text) { cells_[index]
 std::wstring_view Ccell_store::get(std::size_t index) const {
   const Ccell& cell = cells_[index];
   if (cell.length == 0) return std::wstring_view();
-  return std::wstring_view(blocks_[cell.block].get() + cell.offset, cell.length);
+  return std::wstring_view(blocks_[cell.block].chars.get() + cell.offset, cell.length);
 }
 
 void Ccell_store::clear() {
   std::vector<Ccell>().swap(cells_);
-  std::vector<std::unique_ptr<wchar_t[]>>().swap(blocks_);
-  last_block_size_ = 0;
-  last_block_used_ = 0;
+  current_ = 0;
+  used_ = 0;
 }
 
 }  // namespace ZOR

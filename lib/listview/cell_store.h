@@ -12,9 +12,11 @@
 
 namespace ZOR {
 
-// An ordered list of texts. Appending copies the text into the current block (a new block
-// of at least block_chars characters when it is full); replacing a text appends the new
-// one and forgets the old one's place, whose characters stay until clear.
+// An ordered list of texts. Appending copies the text into the current block (the next
+// block, made when there is none, of at least block_chars characters when it is full);
+// replacing a text appends the new one and forgets the old one's place, whose characters
+// stay until clear. clear keeps the blocks for the texts that come next, so that emptying
+// a million rows frees nothing but the index; the blocks go with the store.
 class Ccell_store {
  public:
   static constexpr std::size_t block_chars = 1 << 19;
@@ -29,7 +31,7 @@ class Ccell_store {
   void set(std::size_t index, std::wstring_view text);
   // Text number index (which must exist); valid until the next append, set or clear.
   std::wstring_view get(std::size_t index) const;
-  // Forgets every text and gives all memory back.
+  // Forgets every text; the blocks are kept for reuse.
   void clear();
 
  private:
@@ -41,9 +43,13 @@ class Ccell_store {
   // Copies text into the blocks and returns where it went.
   Ccell store(std::wstring_view text);
 
-  std::vector<std::unique_ptr<wchar_t[]>> blocks_;
-  std::size_t last_block_size_ = 0;
-  std::size_t last_block_used_ = 0;
+  struct Cblock {
+    std::unique_ptr<wchar_t[]> chars;
+    std::size_t size;
+  };
+  std::vector<Cblock> blocks_;
+  std::size_t current_ = 0;  // the block being filled; blocks_.size() when none
+  std::size_t used_ = 0;     // characters used in it
   std::vector<Ccell> cells_;
 };
 
