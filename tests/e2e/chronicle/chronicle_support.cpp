@@ -56,11 +56,7 @@ std::string Cchronicle::save_log(const std::wstring& path) {
   return driver::read_bytes(path);
 }
 
-void Cchronicle::expect_exit() {
-  DWORD exit_code = 1;
-  ASSERT_TRUE(process.wait_exit(&exit_code));
-  EXPECT_EQ(exit_code, 0u);
-}
+void Cchronicle::expect_exit() { driver::expect_exit_zero(process); }
 
 HWND file_name_box(HWND dialog) {
   HWND box = driver::item(dialog, cmb13);
