@@ -97,7 +97,7 @@ TEST(ChronicleLocate, EveryStartupFailureShowsItsMessageAndEnds) {
   }
 }
 
-TEST(ChronicleLocate, EngineInGameDataLogsBesideIt) {
+TEST(ChronicleLocate, EngineInGameDataLogsBesideItAndTwoChroniclesRunAtOnce) {
   driver::Cenvironment_value lines(L"ZOR_ENGINE_LOG_LINES", L"3");
   Cplace place;
   const std::wstring engine = driver::install_engine(place.folder().folder(L"GameData"));
@@ -109,6 +109,13 @@ TEST(ChronicleLocate, EngineInGameDataLogsBesideIt) {
   EXPECT_EQ(driver::read_text_lines(place / L"GameData\\SaveData\\log.txt").size(), 3u);
   driver::Cprocess engine_process;
   EXPECT_NE(wait_engine(engine, engine_process), nullptr);
+
+  // Chronicle takes no single-instance guard: a second one opens beside the first.
+  Cchronicle second;
+  ASSERT_TRUE(second.open(place));
+  EXPECT_TRUE(IsWindow(chronicle.window));
+  ASSERT_TRUE(driver::close_window(second.window));
+  second.expect_exit();
   ASSERT_TRUE(driver::close_window(chronicle.window));
   chronicle.expect_exit();
 }
