@@ -16,12 +16,8 @@ namespace {
 // Config's start-up, its dialog's life and its end; every failure shows its message (a
 // second Config none) and returns.
 void config_main() {
-  ZOR::Csingle_instance instance(L"LumoraConfig");
-  if (instance.state() == ZOR::Csingle_instance::State::failed) {
-    warn(ZOR::single_instance_failed_message);
-    return;
-  }
-  if (instance.state() == ZOR::Csingle_instance::State::already_running) return;
+  const ZOR::Csingle_instance instance(L"LumoraConfig");
+  if (!instance.may_run(config_caption)) return;
 
   Cconfig_environment& env = config_environment;
   if (!locate_save_folder() || !load_settings(env.settings_file, env.loaded)) return;

@@ -103,12 +103,8 @@ bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
 
 // Foyer's start-up, the menu's life and the clean-up; every failure shows its message and returns.
 void menu_main() {
-  ZOR::Csingle_instance instance(L"LumoraFoyer");
-  if (instance.state() == ZOR::Csingle_instance::State::failed) {
-    startup_warning(ZOR::single_instance_failed_message);
-    return;
-  }
-  if (instance.state() == ZOR::Csingle_instance::State::already_running) return;
+  const ZOR::Csingle_instance instance(L"LumoraFoyer");
+  if (!instance.may_run(program_caption)) return;
 
   // Destroyed when menu_main returns, small icon first, after the menu that used them.
   ZOR::Cicon icon_large;

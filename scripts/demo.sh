@@ -1,8 +1,11 @@
 #!/bin/sh
-# The main job: builds everything, then walks through the sample disc under Wine from the
-# menu (Foyer): set-up through Setup, the game, the second page and uninstall; then Setup
-# on its own with two discs. A screenshot of every step is saved. The programs
-# show on your display when DISPLAY is set and usable, otherwise on a virtual display.
+# The main job: builds everything, then plays the sample disc under Wine: its image (built
+# as build/sample_disc.iso) is mounted read-only and put into the prefix's CD-ROM drive D:
+# (as root; otherwise the disc folder stands in), Autorun starts from there, and the walk
+# goes through the menu (Foyer), set-up through Setup, the game, the second page and
+# uninstall; then Setup on its own with two discs. A screenshot of every step is saved. The
+# programs show on your display when DISPLAY is set and usable, otherwise on a virtual
+# display. The drive is unmapped and the image unmounted on every way out.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/session.sh"
@@ -20,6 +23,7 @@ else
   echo "== the programs show on a virtual display ($DISPLAY)"
 fi
 zor_prepare_prefix "$build/wineprefix"
+zor_map_disc "$build/sample_disc.iso" "$build/sample_disc" "$build/disc-mount"
 
 stamp=$(date +%Y%m%d-%H%M%S)
 # Runs a demo program of build/tests with its screenshots in screenshots/<name>-<stamp>.
@@ -36,7 +40,8 @@ run_demo() {
   ls "$shots"
 }
 
-echo "== Foyer on the sample disc (build/sample_disc): set-up, game, second page, uninstall"
-run_demo foyer DiscDemo.exe
+echo "== the sample disc in drive ${ZOR_DISC_DRIVE:-(none)}: ${ZOR_DISC_SOURCE:-}"
+echo "== Autorun, the menu, set-up, the game, the second page, uninstall"
+run_demo disc DiscDemo.exe
 echo "== Setup on its own (tests/data/disc2, grown by a 1 GB film and 3000 voice files)"
 run_demo setup SetupDemo.exe

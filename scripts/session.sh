@@ -4,7 +4,7 @@
 # and an Xvfb display that is stopped again (by its PID) when the calling script exits.
 
 ZOR_PACKAGES="mingw-w64 g++-mingw-w64-x86-64-posix wine64 wine xvfb libboost-dev googletest
-  cmake ninja-build fonts-ipafont-gothic imagemagick locales x11-utils"
+  cmake ninja-build fonts-ipafont-gothic imagemagick locales x11-utils genisoimage fuseiso"
 
 # Installs the Debian packages that are missing, and only those.
 zor_install_packages() {
@@ -53,7 +53,9 @@ zor_start_display() {
 
 # Creates the Wine prefix once (reused by later runs) with the settings the GUI tests need.
 zor_prepare_prefix() {
-  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ja_JP.UTF-8
+  # No winemenubuilder: each shortcut made on the Windows desktop would leave a .desktop
+  # file behind in the test user's home.
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=ja_JP.UTF-8
   if [ ! -f "$WINEPREFIX/.zor-ready" ]; then
     echo "== creating Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
@@ -84,9 +86,44 @@ zor_mount_small_drive() {
   export ZOR_SMALL_DRIVE=T:
 }
 
+# The sample disc in the prefix's CD-ROM drive D:, as a player's machine has it: as root,
+# the image $1 is mounted read-only with fuseiso at $3; otherwise (or when that fails) the
+# disc folder $2 stands in. The drive type is set before the prefix's wineserver starts,
+# else the drive reads as fixed. ZOR_DISC_DRIVE names the drive, ZOR_DISC_SOURCE what it
+# holds; zor_stop_session unmaps and unmounts it.
+zor_map_disc() {
+  [ -d "$2" ] || { echo "note: no disc folder $2: no disc drive"; return 0; }
+  disc_root=$2
+  ZOR_DISC_SOURCE="the disc folder $2"
+  if [ "$(id -u)" = 0 ] && [ -f "$1" ]; then
+    mkdir -p "$3"
+    mountpoint -q "$3" && fusermount -u "$3"
+    if fuseiso "$1" "$3" -o allow_other; then
+      ZOR_DISC_MOUNT=$3
+      disc_root=$3
+      ZOR_DISC_SOURCE="the image $1"
+    else
+      echo "note: the disc image could not be mounted: the disc folder stands in"
+    fi
+  fi
+  if ! grep -q '^"d:"="cdrom"' "$WINEPREFIX/system.reg" 2>/dev/null; then
+    "$root/scripts/wine-run" reg add 'HKLM\Software\Wine\Drives' /v d: /d cdrom /f >/dev/null 2>&1
+    zor_as_user env WINEPREFIX="$WINEPREFIX" wineserver -w
+  fi
+  ln -sfn "$disc_root" "$WINEPREFIX/dosdevices/d:"
+  ZOR_DISC_LINK="$WINEPREFIX/dosdevices/d:"
+  export ZOR_DISC_DRIVE=D: ZOR_DISC_SOURCE
+}
+
 zor_stop_session() {
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
     zor_as_user env WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
+  fi
+  if [ -n "${ZOR_DISC_LINK:-}" ]; then
+    rm -f "$ZOR_DISC_LINK"
+  fi
+  if [ -n "${ZOR_DISC_MOUNT:-}" ]; then
+    fusermount -u "$ZOR_DISC_MOUNT" 2>/dev/null || fusermount -u -z "$ZOR_DISC_MOUNT" 2>/dev/null || true
   fi
   if [ -n "${ZOR_XVFB_PID:-}" ]; then
     kill "$ZOR_XVFB_PID" 2>/dev/null || true

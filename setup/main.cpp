@@ -134,12 +134,8 @@ bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
 
 // Setup's start-up, its dialogs' life and its end; every failure shows its message and returns.
 void setup_main() {
-  ZOR::Csingle_instance instance(L"LumoraSetup");
-  if (instance.state() == ZOR::Csingle_instance::State::failed) {
-    startup_warning(ZOR::single_instance_failed_message);
-    return;
-  }
-  if (instance.state() == ZOR::Csingle_instance::State::already_running) return;
+  const ZOR::Csingle_instance instance(L"LumoraSetup");
+  if (!instance.may_run(program_caption)) return;
 
   Csetup_environment& env = setup_environment;
   env.disc_count = 1;

@@ -15,6 +15,32 @@ namespace {
 
 const std::int64_t largest_text_file = 64LL * 1024 * 1024;
 
+// Foyer's checks of what the menu keys name on the disc, in their order; the paths are
+// joined already. False with the first problem.
+bool menu_targets_ok(const std::wstring& setup_data_dir, const Csetup_ini& ini, Cini_problem& problem) {
+  const std::wstring& title = ini.game_title;
+  if (ini.direct_x_use) {
+    if (path_kind(setup_data_dir + L"\\DirectX") != 0) {
+      problem = Cini_problem{L"DirectX フォルダが見つかりませんでした。", title, 0};
+      return false;
+    }
+    if (path_kind(setup_data_dir + L"\\DirectX\\DXSETUP.exe") != 1) {
+      problem = Cini_problem{L"DXSETUP.exe が見つかりませんでした。", title, 0};
+      return false;
+    }
+  }
+  if (ini.manual_use && path_kind(ini.manual_path) != 1) {
+    problem = Cini_problem{ini.manual_path + L" が見つかりませんでした。", title, 0};
+    return false;
+  }
+  // The extra button may open a folder: only a missing target fails.
+  if (ini.ex_button_use && path_kind(ini.ex_button_path) < 0) {
+    problem = Cini_problem{ini.ex_button_path + L" が見つかりませんでした。", title, 0};
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool load_text_file(const std::wstring& path, std::wstring& text) {
@@ -57,36 +83,6 @@ Csetting_read_result read_setting_file(const std::wstring& path, const std::vect
   }
   return read_setting_lines(std::move(lines), rules, syntax);
 }
-
-namespace {
-
-// Foyer's checks of what the menu keys name on the disc, in their order; the paths are
-// joined already. False with the first problem.
-bool menu_targets_ok(const std::wstring& setup_data_dir, const Csetup_ini& ini, Cini_problem& problem) {
-  const std::wstring& title = ini.game_title;
-  if (ini.direct_x_use) {
-    if (path_kind(setup_data_dir + L"\\DirectX") != 0) {
-      problem = Cini_problem{L"DirectX フォルダが見つかりませんでした。", title, 0};
-      return false;
-    }
-    if (path_kind(setup_data_dir + L"\\DirectX\\DXSETUP.exe") != 1) {
-      problem = Cini_problem{L"DXSETUP.exe が見つかりませんでした。", title, 0};
-      return false;
-    }
-  }
-  if (ini.manual_use && path_kind(ini.manual_path) != 1) {
-    problem = Cini_problem{ini.manual_path + L" が見つかりませんでした。", title, 0};
-    return false;
-  }
-  // The extra button may open a folder: only a missing target fails.
-  if (ini.ex_button_use && path_kind(ini.ex_button_path) < 0) {
-    problem = Cini_problem{ini.ex_button_path + L" が見つかりませんでした。", title, 0};
-    return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 bool read_setup_ini(const std::wstring& setup_data_dir, Setup_ini_reader reader, Csetup_ini& ini,
                     Cini_problem& problem) {

@@ -18,6 +18,11 @@ Csingle_instance::Csingle_instance(const std::wstring& mutex_name) {
   state_ = GetLastError() == ERROR_ALREADY_EXISTS ? State::already_running : State::owner;
 }
 
+bool Csingle_instance::may_run(const std::wstring& caption) const {
+  if (state_ == State::failed) message_box(single_instance_failed_message, caption, MB_ICONWARNING);
+  return state_ == State::owner;
+}
+
 Csingle_instance::~Csingle_instance() {
   if (mutex_ != nullptr) CloseHandle(mutex_);
 }

@@ -24,6 +24,11 @@ class Csingle_instance {
   Csingle_instance& operator=(const Csingle_instance&) = delete;
 
   State state() const { return state_; }
+  // The start-up check of every program: true when this process holds the name. False
+  // without a message when another process holds it (the program ends silently); false
+  // after single_instance_failed_message in a warning box with caption when the mutex
+  // could not be created.
+  bool may_run(const std::wstring& caption) const;
 
  private:
   HANDLE mutex_ = nullptr;

@@ -1,7 +1,7 @@
 # The sample disc as a build product: build/sample_disc/ holds the static tree of
 # tests/data/sample_disc and the built programs at their places on the disc. The demo, the
 # tests and the disc image start from it. Adding a program to the disc is one line of the
-# table at the end: the target, then its path on the disc.
+# table below: the target, then its path on the disc.
 set(ZOR_SAMPLE_DISC_SOURCE ${CMAKE_CURRENT_LIST_DIR}/sample_disc)
 set(ZOR_SAMPLE_DISC_DIR ${CMAKE_BINARY_DIR}/sample_disc)
 
@@ -27,6 +27,7 @@ function(zor_sample_disc)
 endfunction()
 
 zor_sample_disc(
+  autorun         Autorun.exe
   setup           SetupData/Setup.exe
   foyer           SetupData/Foyer.exe
   config          SetupData/Config.exe
@@ -34,3 +35,19 @@ zor_sample_disc(
   recorder        SetupData/DirectX/DXSETUP.exe
   recorder        SetupData/おまけ.exe
 )
+
+# The disc image: build/sample_disc.iso, an ISO 9660 image with Joliet (and Rock Ridge)
+# names of the assembled tree, for a game maker to burn or mount. It is written beside and
+# then renamed, so that an image mounted at that moment keeps reading its old file.
+find_program(ZOR_GENISOIMAGE genisoimage)
+if(ZOR_GENISOIMAGE)
+  set(image ${CMAKE_BINARY_DIR}/sample_disc.iso)
+  add_custom_target(sample_disc_image ALL
+    COMMAND ${ZOR_GENISOIMAGE} -quiet -J -r -V LUMORA_SAMPLE -input-charset utf-8 -o ${image}.part
+            ${ZOR_SAMPLE_DISC_DIR}
+    COMMAND ${CMAKE_COMMAND} -E rename ${image}.part ${image}
+    VERBATIM COMMENT "Making the disc image ${image}")
+  add_dependencies(sample_disc_image sample_disc)
+else()
+  message(STATUS "genisoimage is missing: no disc image (scripts/test.sh and scripts/demo.sh install it)")
+endif()

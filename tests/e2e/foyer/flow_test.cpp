@@ -34,27 +34,51 @@ HWND setup_dialog(driver::Cprocess& setup, int item_id) {
   return dialog;
 }
 
+// Presses button of the menu and, in the Setup it starts (the menu hidden meanwhile),
+// start_item; Yes to the question, OK to the closing message. The Setup dialog shows
+// destination when that is not empty.
+void run_setup_from_menu(HWND menu, const wchar_t* button, int start_item, const std::wstring& question,
+                         const std::wstring& done, const std::wstring& destination = L"") {
+  ASSERT_TRUE(Cfoyer::press(menu, button));
+  driver::Cprocess setup;
+  HWND dialog = setup_dialog(setup, start_item);
+  ASSERT_TRUE(dialog);
+  EXPECT_FALSE(driver::is_visible(menu));
+  if (!destination.empty()) {
+    EXPECT_EQ(driver::item_text(dialog, setup_destination), destination);
+  }
+  ASSERT_TRUE(driver::click(dialog, start_item));
+  ASSERT_TRUE(driver::expect_message_box(setup.id(), title, question, Box_icon::information, IDYES));
+  ASSERT_TRUE(driver::expect_message_box(setup.id(), title, done, Box_icon::information, IDOK));
+  driver::expect_exit_zero(setup);
+}
+
+// Closes the after-dialog with its close box: Escape does nothing, No keeps it, Yes ends it
+// without its work.
+void close_after_dialog(Cfoyer& foyer, HWND after, const std::wstring& question) {
+  PostMessageW(driver::item(after, next_button), WM_KEYDOWN, VK_ESCAPE, 0);
+  Sleep(300);
+  EXPECT_TRUE(driver::is_visible(after));
+  EXPECT_EQ(driver::find_message_box(foyer.id()), nullptr);
+  ASSERT_TRUE(driver::close_window(after));
+  ASSERT_TRUE(foyer.expect_box(title, question, Box_icon::none, IDNO));
+  EXPECT_TRUE(driver::is_visible(after));
+  ASSERT_TRUE(driver::close_window(after));
+  ASSERT_TRUE(foyer.expect_box(title, question, Box_icon::none, IDYES));
+  ASSERT_TRUE(foyer.expect_box(title, L"全ての処理が完了しました。", Box_icon::information, IDOK));
+}
+
 TEST(FoyerFlow, SetUpPlayAndUninstallFromTheMenu) {
   Cfoyer_disc disc(L"\\Game");
   const std::wstring engine = disc.install_dir() + L"\\LumoraEngine.exe";
   Cfoyer foyer;
-  ASSERT_TRUE(foyer.start(disc));
-  HWND menu = foyer.wait_menu();
+  HWND menu = foyer.open_menu(disc);
   ASSERT_TRUE(menu);
   ASSERT_TRUE(Cfoyer::wait_layout(menu, not_installed));
 
   // Set-up: the menu hides while the Setup beside Foyer runs on the disc of /dir.
-  ASSERT_TRUE(Cfoyer::press(menu, L"セットアップ"));
-  driver::Cprocess setup;
-  HWND dialog = setup_dialog(setup, setup_start);
-  ASSERT_TRUE(dialog);
-  EXPECT_FALSE(driver::is_visible(menu));
-  EXPECT_EQ(driver::item_text(dialog, setup_destination), disc.install_dir());
-  ASSERT_TRUE(driver::click(dialog, setup_start));
-  ASSERT_TRUE(driver::expect_message_box(setup.id(), title, L"セットアップを開始します。よろしいですか？",
-                                         Box_icon::information, IDYES));
-  ASSERT_TRUE(driver::expect_message_box(setup.id(), title, L"セットアップが完了しました。", Box_icon::information, IDOK));
-  driver::expect_exit_zero(setup);
+  run_setup_from_menu(menu, L"セットアップ", setup_start, L"セットアップを開始します。よろしいですか？",
+                      L"セットアップが完了しました。", disc.install_dir());
 
   // After setup: the shortcut box starts ticked; "次へ >>" creates the shortcut.
   HWND after = driver::wait_dialog(foyer.id(), title, create_shortcut_box);
@@ -95,19 +119,11 @@ TEST(FoyerFlow, SetUpPlayAndUninstallFromTheMenu) {
 
   // Uninstall: the after-uninstall dialog deletes the shortcut; the ticked save-data box
   // asks and then removes the save data and the folders it leaves empty.
-  ASSERT_TRUE(foyer.start(disc));
-  menu = foyer.wait_menu();
+  menu = foyer.open_menu(disc);
   ASSERT_TRUE(menu);
-  ASSERT_TRUE(Cfoyer::press(menu, L"アンインストール"));
-  dialog = setup_dialog(setup, uninstall_start);
-  ASSERT_TRUE(dialog);
-  EXPECT_FALSE(driver::is_visible(menu));
-  ASSERT_TRUE(driver::click(dialog, uninstall_start));
-  ASSERT_TRUE(driver::expect_message_box(setup.id(), title, std::wstring(title) + L"をアンインストールします。よろしいですか？",
-                                         Box_icon::information, IDYES));
-  ASSERT_TRUE(
-      driver::expect_message_box(setup.id(), title, L"アンインストールが完了しました。", Box_icon::information, IDOK));
-  driver::expect_exit_zero(setup);
+  run_setup_from_menu(menu, L"アンインストール", uninstall_start,
+                      std::wstring(title) + L"をアンインストールします。よろしいですか？", L"アンインストールが完了しました。",
+                      disc.install_dir());
   after = driver::wait_dialog(foyer.id(), title, delete_save_data_box);
   ASSERT_TRUE(after);
   EXPECT_TRUE(driver::is_checked(after, delete_shortcut_box));
@@ -132,8 +148,7 @@ TEST(FoyerFlow, SetUpPlayAndUninstallFromTheMenu) {
 TEST(FoyerFlow, ACancelledSetupGivesNoAfterDialog) {
   Cfoyer_disc disc;
   Cfoyer foyer;
-  ASSERT_TRUE(foyer.start(disc));
-  HWND menu = foyer.wait_menu();
+  HWND menu = foyer.open_menu(disc);
   ASSERT_TRUE(menu);
   ASSERT_TRUE(Cfoyer::press(menu, L"セットアップ"));
   driver::Cprocess setup;
@@ -146,6 +161,59 @@ TEST(FoyerFlow, ACancelledSetupGivesNoAfterDialog) {
   EXPECT_TRUE(Cfoyer::wait_layout(menu, not_installed));
   EXPECT_EQ(driver::find_message_box(foyer.id()), nullptr);
   EXPECT_EQ(driver::find_window(foyer.id(), title, L"#32770"), menu);
+  ASSERT_TRUE(driver::close_window(menu));
+  foyer.expect_exit();
+}
+
+TEST(FoyerFlow, RepairFromTheSecondPageAndTheAfterDialogsClosed) {
+  Cfoyer_disc disc;
+  Cfoyer foyer;
+  HWND menu = foyer.open_menu(disc);
+  ASSERT_TRUE(menu);
+  const std::wstring start_question = L"セットアップを開始します。よろしいですか？";
+  run_setup_from_menu(menu, L"セットアップ", setup_start, start_question, L"セットアップが完了しました。");
+  // Closed after-setup dialog: no shortcut, but the closing message.
+  HWND after = driver::wait_dialog(foyer.id(), title, create_shortcut_box);
+  ASSERT_TRUE(after);
+  close_after_dialog(foyer, after, L"セットアップを終了してよろしいですか？");
+  EXPECT_FALSE(driver::exists(desktop_shortcut()));
+  ASSERT_TRUE(Cfoyer::wait_layout(menu, installed));
+
+  // Repair from the second page, the shortcut box unticked: no shortcut; the menu comes
+  // back on the second page.
+  ASSERT_TRUE(Cfoyer::press(menu, L"その他の設定"));
+  ASSERT_TRUE(wait_for([&] { return Cfoyer::layout(menu).front() == L"修復セットアップ （サポート用）@8"; }));
+  run_setup_from_menu(menu, L"修復セットアップ （サポート用）", setup_start, start_question,
+                      L"セットアップが完了しました。");
+  after = driver::wait_dialog(foyer.id(), title, create_shortcut_box);
+  ASSERT_TRUE(after);
+  ASSERT_TRUE(driver::click(after, create_shortcut_box));
+  ASSERT_TRUE(driver::click(after, next_button));
+  ASSERT_TRUE(foyer.expect_box(title, L"全ての処理が完了しました。", Box_icon::information, IDOK));
+  EXPECT_FALSE(driver::exists(desktop_shortcut()));
+  ASSERT_TRUE(wait_for([&] { return driver::is_visible(menu); }));
+  EXPECT_EQ(Cfoyer::layout(menu).front(), L"修復セットアップ （サポート用）@8");
+
+  // A cancelled uninstall leaves the game and shows no after-dialog.
+  ASSERT_TRUE(Cfoyer::press(menu, L"戻る"));
+  ASSERT_TRUE(Cfoyer::press(menu, L"アンインストール"));
+  driver::Cprocess setup;
+  HWND dialog = setup_dialog(setup, uninstall_start);
+  ASSERT_TRUE(dialog);
+  ASSERT_TRUE(driver::click(dialog, setup_cancel));
+  driver::expect_exit_zero(setup);
+  ASSERT_TRUE(Cfoyer::wait_layout(menu, installed));
+  EXPECT_EQ(driver::find_message_box(foyer.id()), nullptr);
+
+  // Uninstall with the after-uninstall dialog closed: the shortcut stays.
+  ASSERT_TRUE(driver::write_bytes(desktop_shortcut(), "kept"));
+  run_setup_from_menu(menu, L"アンインストール", uninstall_start,
+                      std::wstring(title) + L"をアンインストールします。よろしいですか？", L"アンインストールが完了しました。");
+  after = driver::wait_dialog(foyer.id(), title, delete_shortcut_box);
+  ASSERT_TRUE(after);
+  close_after_dialog(foyer, after, L"アンインストールを終了してよろしいですか？");
+  EXPECT_EQ(driver::read_bytes(desktop_shortcut()), "kept");
+  ASSERT_TRUE(Cfoyer::wait_layout(menu, not_installed));
   ASSERT_TRUE(driver::close_window(menu));
   foyer.expect_exit();
 }

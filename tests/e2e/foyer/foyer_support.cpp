@@ -129,6 +129,10 @@ bool Cfoyer::start_with(const std::wstring& program, const std::wstring& argumen
   return process.start(program, arguments);
 }
 
+HWND Cfoyer::open_menu(const Cfoyer_disc& disc, const std::wstring& extra) {
+  return start(disc, extra) ? wait_menu() : nullptr;
+}
+
 HWND Cfoyer::wait_menu(const std::wstring& menu_title) { return driver::wait_dialog(id(), menu_title, 1002); }
 
 std::vector<Cmenu_button> Cfoyer::buttons(HWND menu) {
@@ -201,6 +205,45 @@ Cgame_window::Cgame_window(const std::wstring& reg_path)
 Cgame_window::~Cgame_window() {
   if (window_ != nullptr) DestroyWindow(window_);
   UnregisterClassW(class_name_.c_str(), GetModuleHandleW(nullptr));
+}
+
+Cfile_association::Cfile_association(const std::wstring& extension, const std::wstring& program)
+    : extension_key_(L"Software\\Classes\\" + extension),
+      class_key_(L"Software\\Classes\\ZorTest." + driver::unique_name()) {
+  const std::wstring class_name = class_key_.substr(std::wstring(L"Software\\Classes\\").size());
+  driver::Cstored_value previous = driver::stored_value(extension_key_, L"");
+  had_extension_ = driver::key_exists(extension_key_);
+  previous_class_ = previous.text;
+  const std::wstring command = L"\"" + program + L"\" \"%1\"";
+  auto set = [](const std::wstring& key, const std::wstring& value) {
+    EXPECT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                              static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS)
+        << testing::PrintToString(key);
+  };
+  set(class_key_ + L"\\shell\\open\\command", command);
+  set(extension_key_, class_name);
+}
+
+Cfile_association::~Cfile_association() {
+  if (had_extension_) {
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, extension_key_.c_str(), nullptr, REG_SZ, previous_class_.c_str(),
+                    static_cast<DWORD>((previous_class_.size() + 1) * sizeof(wchar_t)));
+  } else {
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, extension_key_.c_str());
+  }
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE, class_key_.c_str());
+}
+
+bool expect_box_with_default(DWORD process_id, const std::wstring& text, driver::Box_icon icon, int default_button,
+                             int answer) {
+  driver::Cmessage_box box = driver::wait_message_box(process_id);
+  if (!box.window) return false;
+  EXPECT_EQ(box.caption, title);
+  EXPECT_EQ(box.text, text);
+  EXPECT_STREQ(driver::icon_name(box.icon), driver::icon_name(icon));
+  EXPECT_EQ(box.default_button, default_button) << testing::PrintToString(text);
+  return driver::answer_message_box(box, answer);
 }
 
 }  // namespace foyer_test

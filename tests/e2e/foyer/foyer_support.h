@@ -67,6 +67,8 @@ class Cfoyer {
   bool start(const Cfoyer_disc& disc, const std::wstring& extra = L"");
   bool start_with(const std::wstring& program, const std::wstring& arguments);
   DWORD id() const { return process.id(); }
+  // start, then wait_menu; null (test failure) when either fails.
+  HWND open_menu(const Cfoyer_disc& disc, const std::wstring& extra = L"");
   // Waits for the visible menu (the dialog with the picture 1002) titled title.
   HWND wait_menu(const std::wstring& menu_title = title);
   // The visible buttons of the menu, top to bottom.
@@ -100,6 +102,28 @@ class Cgame_window {
   std::wstring class_name_;
   HWND window_ = nullptr;
 };
+
+// While it lives, documents with extension (".html") open with program: the extension
+// names a class of the test's own whose "open" command is "program" "%1". The extension's
+// earlier class is put back (or the extension removed) when it is destroyed.
+class Cfile_association {
+ public:
+  Cfile_association(const std::wstring& extension, const std::wstring& program);
+  ~Cfile_association();
+  Cfile_association(const Cfile_association&) = delete;
+  Cfile_association& operator=(const Cfile_association&) = delete;
+
+ private:
+  std::wstring extension_key_;
+  std::wstring class_key_;
+  bool had_extension_ = false;
+  std::wstring previous_class_;
+};
+
+// Waits for the next message box of the process, checks it with its default button, and
+// answers it.
+bool expect_box_with_default(DWORD process_id, const std::wstring& text, driver::Box_icon icon, int default_button,
+                             int answer);
 
 using driver::wait_for;
 

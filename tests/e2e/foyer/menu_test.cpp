@@ -37,8 +37,7 @@ TEST(FoyerMenu, NotInstalledEveryOptionWithReturnAndTheSecondPage) {
   const std::wstring back = disc.scratch() + L"\\Back.exe";
   ASSERT_TRUE(driver::install_recorder(back));
   Cfoyer foyer;
-  ASSERT_TRUE(foyer.start(disc, L"/return=\"" + driver::doubled_backslashes(back) + L"\""));
-  HWND menu = foyer.wait_menu();
+  HWND menu = foyer.open_menu(disc, L"/return=\"" + driver::doubled_backslashes(back) + L"\"");
   ASSERT_TRUE(menu);
   RECT client = {};
   GetClientRect(menu, &client);
@@ -92,8 +91,7 @@ TEST(FoyerMenu, InstalledKeyWithoutItsValuesAndNoOptions) {
   Cfoyer_disc disc;
   create_key(disc.game_reg_key());
   Cfoyer foyer;
-  ASSERT_TRUE(foyer.start(disc));
-  HWND menu = foyer.wait_menu();
+  HWND menu = foyer.open_menu(disc);
   ASSERT_TRUE(menu);
   EXPECT_TRUE(Cfoyer::wait_layout(
       menu, {L"ゲームを起動（ウィンドウ）@8", L"ゲームを起動（フルスクリーン）@56", L"DirectX のｾｯﾄｱｯﾌﾟ@104",
@@ -123,8 +121,7 @@ TEST(FoyerMenu, InstalledKeyWithoutItsValuesAndNoOptions) {
 
   // Without the options only the fixed buttons remain; the close box ends the program.
   for (const wchar_t* key : {L"#DIRECT_X_USE", L"#MANUAL_USE", L"#EX_BUTTON.000.USE"}) disc.remove_ini_lines(key);
-  ASSERT_TRUE(foyer.start(disc));
-  menu = foyer.wait_menu();
+  menu = foyer.open_menu(disc);
   ASSERT_TRUE(menu);
   EXPECT_TRUE(Cfoyer::wait_layout(menu, {L"ゲームを起動（ウィンドウ）@8", L"ゲームを起動（フルスクリーン）@56",
                                          L"アンインストール@104", L"その他の設定@152", L"終了@368"}));

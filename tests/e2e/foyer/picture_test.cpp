@@ -35,8 +35,7 @@ TEST(FoyerPicture, BitmapsLandUprightWithTheirPixels) {
     ASSERT_TRUE(driver::write_bytes(disc.dir() + L"\\Setup.bmp", bitmap_file(row.width, row.height, row.bits, false,
                                                                               pattern)));
     Cfoyer foyer;
-    ASSERT_TRUE(foyer.start(disc));
-    HWND menu = foyer.wait_menu();
+    HWND menu = foyer.open_menu(disc);
     ASSERT_TRUE(menu);
     HWND picture = driver::item(menu, 1002);
     // Painting follows the showing; ask for it and let it finish.

@@ -110,8 +110,7 @@ TEST(FoyerStartup, BrokenSetupIniStopsWithItsMessage) {
   no_installer.set_ini_line(L"#MANUAL_PATH", L"#MANUAL_PATH = \"none.html\"");
   no_installer.set_ini_line(L"#MANUAL_USE", L"#MANUAL_USE = 0");
   Cfoyer foyer;
-  ASSERT_TRUE(foyer.start(no_installer));
-  HWND menu = foyer.wait_menu();
+  HWND menu = foyer.open_menu(no_installer);
   ASSERT_TRUE(menu);
   driver::close_window(menu);
   foyer.expect_exit();
