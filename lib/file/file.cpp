@@ -85,7 +85,7 @@ std::int64_t file_write(const void* buffer, std::int64_t length, FILE* handle) {
   return static_cast<std::int64_t>(count);
 }
 
-bool file_seek(FILE* handle, int origin) {
+bool file_seek(FILE* handle, int origin, std::int64_t offset) {
   if (!handle) {
     set_message_error(not_open_message, L"file_seek");
     return false;
@@ -95,7 +95,7 @@ bool file_seek(FILE* handle, int origin) {
     set_invalid_argument_error(L"file_seek");
     return false;
   }
-  if (_fseeki64(handle, 0, origin) != 0) {
+  if (_fseeki64(handle, offset, origin) != 0) {
     set_errno_error(L"fseek");
     return false;
   }

@@ -27,9 +27,10 @@ std::int64_t file_read(void* buffer, std::int64_t length, FILE* handle);
 // "file_write"; null buffer or negative length -> errno 22 "file_write"; short write ->
 // errno "fwrite".
 std::int64_t file_write(const void* buffer, std::int64_t length, FILE* handle);
-// Moves to offset 0 from origin (SEEK_SET or SEEK_END). Records: no handle -> message
-// "file_seek"; failure -> errno "fseek".
-bool file_seek(FILE* handle, int origin);
+// Moves to offset (default 0) from origin (SEEK_SET, SEEK_CUR or SEEK_END). Records: no
+// handle -> message "file_seek"; unknown origin -> errno 22 "file_seek"; failure -> errno
+// "fseek".
+bool file_seek(FILE* handle, int origin, std::int64_t offset = 0);
 // Returns the current offset. Records: no handle -> message "file_tell", result 0;
 // failure -> errno "ftell", result -1.
 std::int64_t file_tell(FILE* handle);

@@ -35,4 +35,25 @@ std::wstring bytes_to_text(const char* buffer, long long count) {
   return from_multibyte(std::string(buffer, static_cast<size_t>(count)));
 }
 
+std::wstring multibyte_span_to_text(const char* buffer, std::size_t count) {
+  if (buffer == nullptr || count == 0) return std::wstring();
+  const int length = static_cast<int>(count);
+  const int needed = MultiByteToWideChar(CP_ACP, 0, buffer, length, nullptr, 0);
+  if (needed <= 0) return std::wstring();
+  std::wstring text(static_cast<std::size_t>(needed), L'\0');
+  const int written = MultiByteToWideChar(CP_ACP, 0, buffer, length, &text[0], needed);
+  text.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
+  return text;
+}
+
+std::size_t whole_multibyte_length(const char* buffer, std::size_t count) {
+  std::size_t position = 0;
+  while (position < count) {
+    const bool lead = IsDBCSLeadByte(static_cast<BYTE>(buffer[position])) != FALSE;
+    if (lead && position + 1 == count) return position;
+    position += lead ? 2 : 1;
+  }
+  return count;
+}
+
 }  // namespace ZOR

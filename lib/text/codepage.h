@@ -2,6 +2,7 @@
 #ifndef ZOR_TEXT_CODEPAGE_H
 #define ZOR_TEXT_CODEPAGE_H
 
+#include <cstddef>
 #include <string>
 
 namespace ZOR {
@@ -12,6 +13,13 @@ std::string to_multibyte(const std::wstring& wide);
 std::wstring from_multibyte(const std::string& bytes);
 // Wide text of the first count bytes of buffer; empty when count is 0 or less.
 std::wstring bytes_to_text(const char* buffer, long long count);
+// Converts all count bytes of buffer, NUL bytes included (each becomes L'\0'), so that a
+// stray NUL in a log cannot swallow the text after it; empty when count is 0.
+std::wstring multibyte_span_to_text(const char* buffer, std::size_t count);
+// How many of the count bytes of buffer form whole characters: count, or count - 1 when
+// the last byte is the lead byte of a double-byte character whose trail byte is missing
+// (it arrives later, or never). buffer must start at a character boundary.
+std::size_t whole_multibyte_length(const char* buffer, std::size_t count);
 
 }  // namespace ZOR
 

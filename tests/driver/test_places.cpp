@@ -214,4 +214,10 @@ std::wstring source_dir() { return environment_path(L"ZOR_SOURCE_DIR"); }
 
 std::wstring source_path(const std::wstring& relative) { return source_dir() + L"\\" + relative; }
 
+Cenvironment_value::Cenvironment_value(const wchar_t* name, const wchar_t* value) : name_(name) {
+  SetEnvironmentVariableW(name, value);
+}
+
+Cenvironment_value::~Cenvironment_value() { SetEnvironmentVariableW(name_, nullptr); }
+
 }  // namespace driver

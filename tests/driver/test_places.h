@@ -50,6 +50,19 @@ class Ctest_registry_key {
   std::wstring path_;
 };
 
+// Sets an environment variable of the test process (inherited by the programs it starts)
+// for the owner's lifetime.
+class Cenvironment_value {
+ public:
+  Cenvironment_value(const wchar_t* name, const wchar_t* value);
+  ~Cenvironment_value();
+  Cenvironment_value(const Cenvironment_value&) = delete;
+  Cenvironment_value& operator=(const Cenvironment_value&) = delete;
+
+ private:
+  const wchar_t* name_;
+};
+
 // A name that no other test of this or another test process has: "zor_<pid>_<n>_<ticks>".
 std::wstring unique_name();
 // Deletes a folder with everything in it (read-only entries too); true when it is gone.

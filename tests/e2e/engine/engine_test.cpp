@@ -9,20 +9,7 @@
 
 namespace {
 
-// Sets an environment variable of the test process (inherited by the programs it starts)
-// for the owner's lifetime.
-class Cenvironment_value {
- public:
-  Cenvironment_value(const wchar_t* name, const wchar_t* value) : name_(name) {
-    SetEnvironmentVariableW(name, value);
-  }
-  ~Cenvironment_value() { SetEnvironmentVariableW(name_, nullptr); }
-  Cenvironment_value(const Cenvironment_value&) = delete;
-  Cenvironment_value& operator=(const Cenvironment_value&) = delete;
-
- private:
-  const wchar_t* name_;
-};
+using driver::Cenvironment_value;
 
 std::wstring documents_folder() {
   wchar_t path[MAX_PATH] = {};

@@ -28,4 +28,32 @@ TEST(Codepage, EmptyAndNulStopTheConversion) {
   EXPECT_EQ(ZOR::bytes_to_text("abcdef", 2), L"ab");
 }
 
+TEST(Codepage, WholeLengthHoldsBackACutDoubleByteCharacter) {
+  const std::string ni = ZOR::to_multibyte(L"日");  // 93 FA
+  const std::string hyo = ZOR::to_multibyte(L"表");  // 95 5C: a trail byte that reads as '\\'
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::size_t whole;
+  } rows[] = {
+      {"empty", "", 0},
+      {"ASCII", "abc\n", 4},
+      {"whole character", "a" + ni, 3},
+      {"lead byte alone at the end", "a" + ni.substr(0, 1), 1},
+      {"lead byte alone", ni.substr(0, 1), 0},
+      {"trail byte like a backslash", hyo + "\\", 3},
+      {"half-width katakana (single bytes)", "\xB1\xB2", 2},
+      {"characters then a cut one", ni + hyo + ni.substr(0, 1), 4},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ZOR::whole_multibyte_length(row.bytes.data(), row.bytes.size()), row.whole) << row.name;
+  }
+}
+
+TEST(Codepage, SpanConversionKeepsWhatFollowsANulByte) {
+  const std::string bytes = std::string("a\0b", 3) + ZOR::to_multibyte(L"日本");
+  EXPECT_EQ(ZOR::multibyte_span_to_text(bytes.data(), bytes.size()), std::wstring(L"a\0b日本", 5));
+  EXPECT_EQ(ZOR::multibyte_span_to_text(bytes.data(), 0), L"");
+}
+
 }  // namespace
