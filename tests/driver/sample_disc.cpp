@@ -24,23 +24,6 @@ void collect_tree(const std::wstring& base, const std::wstring& relative, std::s
   FindClose(search);
 }
 
-std::wstring from_ansi(const std::string& bytes) {
-  if (bytes.empty()) return std::wstring();
-  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], length);
-  return text;
-}
-
-std::string to_ansi(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  const int length =
-      WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &bytes[0], length, nullptr, nullptr);
-  return bytes;
-}
-
 }  // namespace
 
 std::wstring doubled_backslashes(const std::wstring& value) {

@@ -11,14 +11,6 @@ namespace driver {
 
 namespace {
 
-std::wstring from_ansi(const std::string& bytes) {
-  if (bytes.empty()) return std::wstring();
-  const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], size);
-  return text;
-}
-
 std::wstring folder_of(const std::wstring& path) {
   return path.substr(0, path.rfind(L'\\'));
 }

@@ -115,6 +115,23 @@ std::string read_bytes(const std::wstring& path) {
   return bytes;
 }
 
+std::wstring from_ansi(const std::string& bytes) {
+  if (bytes.empty()) return std::wstring();
+  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], length);
+  return text;
+}
+
+std::string to_ansi(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  const int length =
+      WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &bytes[0], length, nullptr, nullptr);
+  return bytes;
+}
+
 bool write_bytes(const std::wstring& path, const std::string& bytes) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;

@@ -72,6 +72,9 @@ bool remove_folder_tree(const std::wstring& path);
 bool exists(const std::wstring& path);
 // The whole file as bytes, read while others may hold it open; empty when it cannot be read.
 std::string read_bytes(const std::wstring& path);
+// Text in the ANSI code page (the programs' description files and records) and back.
+std::wstring from_ansi(const std::string& bytes);
+std::string to_ansi(const std::wstring& text);
 // Replaces the file with bytes; false when it cannot be written wholly (no test failure,
 // so that a test can expect it).
 bool write_bytes(const std::wstring& path, const std::string& bytes);

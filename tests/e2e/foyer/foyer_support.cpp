@@ -58,6 +58,9 @@ Cfoyer_disc::Cfoyer_disc(const std::wstring& reg_tail)
     set_ini_line(L"#REG_PATH", L"#REG_PATH = \"" + driver::doubled_backslashes(game_reg_path_) + L"\"");
   }
   CreateDirectoryW(scratch().c_str(), nullptr);
+  // The sample game's shortcut has one name for every test of the prefix: one left behind
+  // by another program's test must not count as this test's.
+  DeleteFileW(desktop_shortcut().c_str());
 }
 
 Cfoyer_disc::~Cfoyer_disc() {
