@@ -38,9 +38,8 @@ TEST(FoyerPicture, BitmapsLandUprightWithTheirPixels) {
     HWND menu = foyer.open_menu(disc);
     ASSERT_TRUE(menu);
     HWND picture = driver::item(menu, 1002);
-    // Painting follows the showing; ask for it and let it finish.
-    RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    Sleep(300);
+    // Painting follows the showing: wait until the first pixel has its colour.
+    EXPECT_TRUE(wait_for([&] { return screen_colour(picture, 0, 0) == pattern(0, 0); }, 10000));
     int wrong = 0;
     for (int y = 0; y < row.height; y += row.height > 20 ? 37 : 1) {
       for (int x = 0; x < row.width; x += row.width > 20 ? 41 : 1) {

@@ -123,7 +123,7 @@ TEST(CommandLine, ReadOptionsTakesTheFirstValueOfTheLastGivenOption) {
       {L"/dir=\"D:\\\\Disc\" \"second\"", L"D:\\Disc", L"-", true},
       {L"/dir=\"a\" /dir=\"b\" /return=\"r\"", L"b", L"r", true},
       {L"/dir=\"a\" /dir /DIR=\"c\" /other=\"o\"", L"a", L"-", true},
-      {L"/return=\"r\" x", L"-", L"r", false},
+      {L"/return=\"r\" /", L"-", L"r", false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(row.text)));

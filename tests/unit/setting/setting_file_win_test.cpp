@@ -127,6 +127,7 @@ TEST(SettingFile, FoyerChecksWhatTheMenuKeysNameOnTheDisc) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.keys);
     driver::Ctemp_folder folder;
+    folder.folder(L"Manual");
     folder.file(L"Manual\\index.html", "<html></html>");
     folder.file(L"Setup.ini", "#GAME_TITLE = \"Night\"\n#REG_PATH = \"Maker\\\\Game\"\n" + row.keys);
     ZOR::Csetup_ini ini;
@@ -140,6 +141,7 @@ TEST(SettingFile, FoyerChecksWhatTheMenuKeysNameOnTheDisc) {
                 problem.message == L"セットアップするファイルが指定されていません。");
   }
   driver::Ctemp_folder folder;
+  folder.folder(L"DirectX");
   folder.file(L"DirectX\\readme.txt", "x");
   folder.file(L"Setup.ini", "#GAME_TITLE = \"Night\"\n#REG_PATH = \"Maker\\\\Game\"\n#DIRECT_X_USE = 1\n");
   ZOR::Csetup_ini ini;
