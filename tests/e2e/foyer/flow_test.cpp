@@ -26,6 +26,10 @@ const Layout installed = {L"ゲームを起動（ウィンドウ）@8", L"ゲー
                           L"マニュアルを開く@200",        L"その他の設定@248",
                           L"おまけ@296",                  L"終了@368"};
 
+const Layout second_page_installed = {L"修復セットアップ （サポート用）@8", L"環境設定を開く （サポート用）@56",
+                                      L"Chronicle を開く （サポート用）@104", L"セーブフォルダを開く@152(disabled)",
+                                      L"ショートカットを作成@200", L"戻る@368"};
+
 // The Setup that Foyer started: its dialog with item item_id, and the process taken over
 // so that a failing test does not leave it behind.
 HWND setup_dialog(driver::Cprocess& setup, int item_id) {
@@ -50,6 +54,17 @@ void run_setup_from_menu(HWND menu, const wchar_t* button, int start_item, const
   ASSERT_TRUE(driver::click(dialog, start_item));
   ASSERT_TRUE(driver::expect_message_box(setup.id(), title, question, Box_icon::information, IDYES));
   ASSERT_TRUE(driver::expect_message_box(setup.id(), title, done, Box_icon::information, IDOK));
+  driver::expect_exit_zero(setup);
+}
+
+// Presses button of the menu and closes the Setup it starts (its dialog with start_item)
+// with its cancel button; waits for Setup's end.
+void cancel_setup_from_menu(HWND menu, const wchar_t* button, int start_item) {
+  ASSERT_TRUE(Cfoyer::press(menu, button));
+  driver::Cprocess setup;
+  HWND dialog = setup_dialog(setup, start_item);
+  ASSERT_TRUE(dialog);
+  ASSERT_TRUE(driver::click(dialog, setup_cancel));
   driver::expect_exit_zero(setup);
 }
 
@@ -150,12 +165,7 @@ TEST(FoyerFlow, ACancelledSetupGivesNoAfterDialog) {
   Cfoyer foyer;
   HWND menu = foyer.open_menu(disc);
   ASSERT_TRUE(menu);
-  ASSERT_TRUE(Cfoyer::press(menu, L"セットアップ"));
-  driver::Cprocess setup;
-  HWND dialog = setup_dialog(setup, setup_start);
-  ASSERT_TRUE(dialog);
-  ASSERT_TRUE(driver::click(dialog, setup_cancel));
-  driver::expect_exit_zero(setup);
+  cancel_setup_from_menu(menu, L"セットアップ", setup_start);
   // The menu comes back as it was, and no dialog or box of Foyer's came up meanwhile.
   ASSERT_TRUE(wait_for([&] { return driver::is_visible(menu); }));
   EXPECT_TRUE(Cfoyer::wait_layout(menu, not_installed));
@@ -182,7 +192,7 @@ TEST(FoyerFlow, RepairFromTheSecondPageAndTheAfterDialogsClosed) {
   // Repair from the second page, the shortcut box unticked: no shortcut; the menu comes
   // back on the second page.
   ASSERT_TRUE(Cfoyer::press(menu, L"その他の設定"));
-  ASSERT_TRUE(wait_for([&] { return Cfoyer::layout(menu).front() == L"修復セットアップ （サポート用）@8"; }));
+  ASSERT_TRUE(Cfoyer::wait_layout(menu, second_page_installed));
   run_setup_from_menu(menu, L"修復セットアップ （サポート用）", setup_start, start_question,
                       L"セットアップが完了しました。");
   after = driver::wait_dialog(foyer.id(), title, create_shortcut_box);
@@ -192,16 +202,11 @@ TEST(FoyerFlow, RepairFromTheSecondPageAndTheAfterDialogsClosed) {
   ASSERT_TRUE(foyer.expect_box(title, L"全ての処理が完了しました。", Box_icon::information, IDOK));
   EXPECT_FALSE(driver::exists(desktop_shortcut()));
   ASSERT_TRUE(wait_for([&] { return driver::is_visible(menu); }));
-  EXPECT_EQ(Cfoyer::layout(menu).front(), L"修復セットアップ （サポート用）@8");
+  EXPECT_TRUE(Cfoyer::wait_layout(menu, second_page_installed));
 
   // A cancelled uninstall leaves the game and shows no after-dialog.
   ASSERT_TRUE(Cfoyer::press(menu, L"戻る"));
-  ASSERT_TRUE(Cfoyer::press(menu, L"アンインストール"));
-  driver::Cprocess setup;
-  HWND dialog = setup_dialog(setup, uninstall_start);
-  ASSERT_TRUE(dialog);
-  ASSERT_TRUE(driver::click(dialog, setup_cancel));
-  driver::expect_exit_zero(setup);
+  cancel_setup_from_menu(menu, L"アンインストール", uninstall_start);
   ASSERT_TRUE(Cfoyer::wait_layout(menu, installed));
   EXPECT_EQ(driver::find_message_box(foyer.id()), nullptr);
 

@@ -177,9 +177,14 @@ bool Cfoyer::wait_layout(HWND menu, const std::vector<std::wstring>& expected) {
 }
 
 bool Cfoyer::press(HWND menu, const std::wstring& text) {
-  for (const Cmenu_button& button : buttons(menu)) {
-    if (button.text == text) return driver::click_window(button.window);
-  }
+  // A page change places its buttons one after the other: wait for this one.
+  const ULONGLONG deadline = GetTickCount64() + driver::default_timeout_ms;
+  do {
+    for (const Cmenu_button& button : buttons(menu)) {
+      if (button.text == text) return driver::click_window(button.window);
+    }
+    Sleep(10);
+  } while (GetTickCount64() < deadline);
   ADD_FAILURE() << "the menu shows no button " << testing::PrintToString(text);
   return false;
 }

@@ -79,7 +79,8 @@ class Cfoyer {
   // Waits until layout(menu) is expected (the buttons are placed one after the other);
   // false with a test failure showing the last layout when it does not come.
   static bool wait_layout(HWND menu, const std::vector<std::wstring>& expected);
-  // Clicks the visible button with this text; false (test failure) when there is none.
+  // Clicks the visible button with this text, waiting for it to show; false (test failure)
+  // when it does not.
   static bool press(HWND menu, const std::wstring& text);
   // Waits for the next message box, checks it and answers it.
   bool expect_box(const std::wstring& caption, const std::wstring& text, driver::Box_icon icon, int answer);

@@ -68,7 +68,7 @@ TEST(FoyerMenu, NotInstalledEveryOptionWithReturnAndTheSecondPage) {
   with_save_folder[3] = L"セーブフォルダを開く@152";
   EXPECT_TRUE(Cfoyer::wait_layout(menu, with_save_folder));
   ASSERT_TRUE(Cfoyer::press(menu, L"戻る"));
-  EXPECT_TRUE(Cfoyer::wait_layout(menu, first_page));
+  ASSERT_TRUE(Cfoyer::wait_layout(menu, first_page));
   EXPECT_TRUE(driver::read_start_records(back).empty());
 
   // Escape and Enter do nothing; "戻る" on the first page starts the program and closes the menu.
