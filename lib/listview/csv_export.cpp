@@ -22,6 +22,26 @@ struct Cmenu_destroyer {
 };
 using Cmenu_owner = std::unique_ptr<std::remove_pointer_t<HMENU>, Cmenu_destroyer>;
 
+// Puts the current directory back when it goes: the save dialog makes the chosen file's
+// folder the current one, and programs find their own files by paths relative to theirs.
+class Ccurrent_directory_keeper {
+ public:
+  Ccurrent_directory_keeper() {
+    const DWORD length = GetCurrentDirectoryW(0, nullptr);
+    if (length == 0) return;
+    folder_.resize(length);
+    folder_.resize(GetCurrentDirectoryW(length, &folder_[0]));
+  }
+  ~Ccurrent_directory_keeper() {
+    if (!folder_.empty()) SetCurrentDirectoryW(folder_.c_str());
+  }
+  Ccurrent_directory_keeper(const Ccurrent_directory_keeper&) = delete;
+  Ccurrent_directory_keeper& operator=(const Ccurrent_directory_keeper&) = delete;
+
+ private:
+  std::wstring folder_;
+};
+
 }  // namespace
 
 std::wstring csv_field(const std::wstring& cell) {
@@ -93,6 +113,7 @@ std::wstring ask_save_path(const std::vector<Csave_filter>& filters, const std::
   dialog.lpstrTitle = title.c_str();
   dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT;
+  const Ccurrent_directory_keeper keeper;
   if (!GetSaveFileNameW(&dialog)) {
     const DWORD code = CommDlgExtendedError();
     // Zero: the user cancelled, which is no failure.

@@ -39,8 +39,9 @@ using Csave_filter = std::pair<std::wstring, std::wstring>;
 
 // The platform's save-file dialog owned by the main window: filters (the first selected),
 // title, file name preset to default_name, the default extension taken from default_name,
-// and the question before an existing file is replaced. Returns the chosen path; empty when
-// the user cancelled or the dialog failed.
+// and the question before an existing file is replaced. The current directory is the same
+// afterwards. Returns the chosen path; empty when the user cancelled or the dialog failed
+// (recorded under "GetSaveFileName").
 std::wstring ask_save_path(const std::vector<Csave_filter>& filters, const std::wstring& title,
                            const std::wstring& default_name);
 

@@ -31,6 +31,7 @@ zor_sample_disc(
   setup           SetupData/Setup.exe
   foyer           SetupData/Foyer.exe
   config          SetupData/Config.exe
+  chronicle       SetupData/Chronicle.exe
   engine_stand_in SetupData/GameData/LumoraEngine.exe
   recorder        SetupData/DirectX/DXSETUP.exe
   recorder        SetupData/おまけ.exe
