@@ -18,9 +18,10 @@ extern const wchar_t title[];
 
 // A copy of build\sample_disc\SetupData (Foyer.exe and Setup.exe inside) with a registry
 // path of its own, "ZorTest\<unique>" + tail (tail such as "\Game" makes it deeper). The
-// destructor also removes what Foyer and Setup may have made outside the disc: the install
-// folder below Program Files, the save folders below the documents folder and the desktop
-// shortcut.
+// game's desktop shortcut is removed when the disc is made (the tests run one at a time).
+// The destructor also removes what Foyer and Setup may have made outside the disc: the
+// install folder below Program Files, the save folders below the documents folder and the
+// desktop shortcut.
 class Cfoyer_disc : public driver::Csample_disc {
  public:
   explicit Cfoyer_disc(const std::wstring& reg_tail = L"");
