@@ -48,12 +48,19 @@ bool Cchronicle::last_row_shown() const {
 bool Cchronicle::run() { return driver::click(window, run_button); }
 
 std::string Cchronicle::save_log(const std::wstring& path) {
+  const std::string before = driver::exists(path) ? driver::read_bytes(path) : std::string();
   if (!driver::post_click(window, save_button)) return std::string();
   if (!save_in_dialog(id(), L"ログファイルを保存する", path, L"LumoraEngineLog.txt")) return std::string();
-  // The dialog is gone before Chronicle has written the file.
-  WaitForInputIdle(process.handle(), driver::default_timeout_ms);
-  driver::wait_for([this] { return driver::is_enabled(driver::item(window, save_button)); });
-  return driver::read_bytes(path);
+  // The dialog is gone before Chronicle has written the file, and a file being replaced
+  // reads as before, then empty, until the write: wait for new content that stays (a save
+  // of the same content again ends the wait by its timeout only).
+  std::string saved;
+  driver::wait_for([&path, &saved, &before] {
+    saved = driver::read_bytes(path);
+    Sleep(200);
+    return !saved.empty() && saved != before && driver::read_bytes(path) == saved;
+  });
+  return saved;
 }
 
 void Cchronicle::expect_exit() { driver::expect_exit_zero(process); }
