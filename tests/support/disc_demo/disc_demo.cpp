@@ -2,11 +2,12 @@
 // disc's first program: Autorun from the CD-ROM drive that the script maps (ZOR_DISC_DRIVE;
 // without it the disc folder build\sample_disc), the menu from the temporary copy, set-up
 // through the real Setup, the after-setup dialog, the game (the engine stand-in), the disc
-// again, the second page with Config and Chronicle (when the disc has them), and uninstall
-// with the after-uninstall dialog; a screenshot of each step goes into the folder named by
-// ZOR_DEMO_SHOTS. Each part of the disc's flow is one step function.
+// again, the second page with Config and Chronicle following the engine (when the disc has
+// them), and uninstall with the after-uninstall dialog; a screenshot of each step goes into
+// the folder named by ZOR_DEMO_SHOTS. Each part of the disc's flow is one step function.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -124,6 +125,30 @@ void hover_hardware_vertex(HWND config) {
                                      L"チェックを外してみて下さい。\nデフォルト：オン"));
 }
 
+// The stand-in's record of its starts is no file of the game: uninstall would leave it.
+void forget_engine_starts() {
+  EXPECT_TRUE(DeleteFileW((special_folder(CSIDL_PROGRAM_FILES) + L"\\" + reg_path + L"\\engine_starts.txt").c_str()));
+}
+
+// Chronicle following the installed engine: "実行" starts it in log mode, and the stand-in's
+// lines (20 by default) reach the list.
+void follow_engine_log(HWND chronicle) {
+  ASSERT_TRUE(driver::post_click(chronicle, 1007));
+  HWND list = driver::item(chronicle, 1006);
+  EXPECT_TRUE(driver::wait_for([list] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) >= 20; }));
+}
+
+// The engine that Chronicle started, closed again; its record of starts goes, as after the game.
+void close_logging_engine() {
+  HWND game = driver::wait_window(0, L"", L"lumora_engine_main_window_" + reg_path);
+  ASSERT_TRUE(game);
+  driver::Cprocess engine;
+  engine.open(driver::window_process(game));
+  ASSERT_TRUE(driver::close_window(game));
+  driver::expect_exit_zero(engine);
+  forget_engine_starts();
+}
+
 // The second page with Config and Chronicle, and back.
 void second_page(HWND menu) {
   press(menu, L"その他の設定");
@@ -132,7 +157,8 @@ void second_page(HWND menu) {
                hover_hardware_vertex);
   driver::place_cursor(0, 0);
   support_tool(menu, L"Chronicle.exe", L"Chronicle を開く （サポート用）", L"LumoraEngine のログ（動作状況）を表示します",
-               "chronicle");
+               "chronicle", follow_engine_log);
+  if (driver::exists(disc_root() + L"\\SetupData\\Chronicle.exe")) close_logging_engine();
   press(menu, L"戻る");
 }
 
@@ -147,8 +173,7 @@ void play(driver::Cprocess& foyer, HWND menu) {
   settle_and_shoot("game");
   ASSERT_TRUE(driver::close_window(game));
   driver::expect_exit_zero(engine);
-  // The stand-in's record of its starts is no file of the game: uninstall would leave it.
-  EXPECT_TRUE(DeleteFileW((special_folder(CSIDL_PROGRAM_FILES) + L"\\" + reg_path + L"\\engine_starts.txt").c_str()));
+  forget_engine_starts();
   const std::wstring save_data = special_folder(CSIDL_PERSONAL) + L"\\" + reg_path + L"\\SaveData";
   SHCreateDirectoryExW(nullptr, save_data.c_str(), nullptr);
   EXPECT_TRUE(driver::write_bytes(save_data + L"\\system.ini", "adapter=0\n"));
