@@ -30,9 +30,6 @@ void delete_desktop_shortcut();
 // save_data.cpp: the save folder below the documents folder.
 void open_save_folder();
 void delete_save_data();
-// Removes documents_dir + "\" + reg_path and then each parent along reg_path while they
-// are empty, never documents_dir itself, and only below a drive letter.
-void prune_save_folders(const std::wstring& documents_dir, std::wstring reg_path);
 
 // The installed game's folder (the registry value exe_dir), read afresh; false when it
 // cannot be read.

@@ -25,20 +25,5 @@ void delete_save_data() {
                MB_YESNO | MB_ICONINFORMATION | MB_DEFBUTTON2);
   if (answer == IDNO) return;
   ZOR::filesys_remove_directory(folder + L"\\savedata", true, true, true);
-  prune_save_folders(documents, menu_environment.reg_path);
-}
-
-void prune_save_folders(const std::wstring& documents_dir, std::wstring reg_path) {
-  for (;;) {
-    const std::wstring folder = documents_dir + L"\\" + reg_path;
-    // Only folders below a drive letter are ever removed.
-    if (folder.size() < 4 || !ZOR::is_drive_path(folder) || folder.back() == L'\\') return;
-    ZOR::Cfile_list contents;
-    if (contents.list(folder, L"*", L"*", false, true, true)) return;
-    if (!ZOR::set_read_only(folder, false)) return;
-    if (!ZOR::remove_directory(folder)) return;
-    const std::wstring::size_type last = reg_path.rfind(L'\\');
-    if (last == std::wstring::npos) return;
-    reg_path.erase(last);
-  }
+  ZOR::remove_emptied_folders(documents, menu_environment.reg_path);
 }

@@ -20,11 +20,6 @@ void delete_file_forced(const std::wstring& full_path) {
   ZOR::delete_file(full_path);
 }
 
-// True for "X:\name...": a folder below a drive root, the only kind removed on the way up.
-bool is_removable_folder(const std::wstring& dir) {
-  return dir.size() > 3 && ZOR::is_drive_path(dir) && dir.back() != L'\\';
-}
-
 }  // namespace
 
 void start_uninstall() {
@@ -95,18 +90,7 @@ void delete_folder(const std::wstring& folder, const std::wstring& path) {
 }
 
 void remove_empty_folders() {
-  const Csetup_environment& env = setup_environment;
-  std::wstring relative = env.reg_path;
-  while (!relative.empty()) {
-    std::wstring dir = join_path(env.target_base_dir, relative);
-    if (!is_removable_folder(dir)) return;
-    ZOR::Cfile_list list;
-    if (list.list(dir, L"*", L"*", false, true, true)) return;
-    if (!ZOR::set_read_only(dir, false) || !ZOR::remove_directory(dir)) return;
-    std::size_t last_separator = relative.rfind(L'\\');
-    if (last_separator == std::wstring::npos) return;
-    relative.erase(last_separator);
-  }
+  ZOR::remove_emptied_folders(setup_environment.target_base_dir, setup_environment.reg_path);
 }
 
 void remove_registry_key() {

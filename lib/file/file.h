@@ -133,6 +133,11 @@ bool is_path_below_drive_root(const std::wstring& path);
 // else whether the folder was removed.
 bool filesys_remove_directory(const std::wstring& path, bool remove_self, bool remove_subfolders,
                               bool clear_read_only);
+// Removes the folders of relative below base once they are empty, deepest first (base\a\b,
+// then base\a), read-only ones included; stops at the first that is not empty or cannot be
+// removed, and never touches base itself. Only folders below a drive letter are removed.
+// Records the failed operation's error when a removal fails.
+void remove_emptied_folders(const std::wstring& base, std::wstring relative);
 // The current user's documents folder. Records: message "SHGetFolderPath" for E_FAIL and
 // E_INVALIDARG, HRESULT "SHGetFolderPath" for any other failure.
 bool get_documents_folder(std::wstring& path);

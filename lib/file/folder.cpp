@@ -199,6 +199,19 @@ bool filesys_remove_directory(const std::wstring& path, bool remove_self, bool r
   return remove_directory(path);
 }
 
+void remove_emptied_folders(const std::wstring& base, std::wstring relative) {
+  while (!relative.empty()) {
+    const std::wstring folder = base.empty() || base.back() == L'\\' ? base + relative : base + L"\\" + relative;
+    if (folder.size() < 4 || !is_drive_path(folder) || folder.back() == L'\\') return;
+    Cfile_list contents;
+    if (contents.list(folder, L"*", L"*", false, true, true)) return;
+    if (!set_read_only(folder, false) || !remove_directory(folder)) return;
+    const std::wstring::size_type last = relative.rfind(L'\\');
+    if (last == std::wstring::npos) return;
+    relative.erase(last);
+  }
+}
+
 bool get_documents_folder(std::wstring& path) {
   wchar_t buffer[MAX_PATH] = {};
   const HRESULT result = SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, buffer);
