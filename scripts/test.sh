@@ -6,6 +6,8 @@
 #   scripts/test.sh -R unit_text             only the tests that ctest selects (any ctest
 #                                            arguments); the native build is built and run
 #                                            only when they name it (native_*, fuzz_*)
+#                                            (the long tests, label "long", run only when
+#                                            the arguments name them: -R e2e_setup_long)
 #   scripts/test.sh -f 'CommandLine.*' -R unit_cmdline
 #                                            -f passes a GoogleTest filter to every selected
 #                                            test executable
@@ -26,6 +28,14 @@ if [ $# -gt 0 ]; then
   case "$*" in
     *native*|*fuzz*) ;;
     *) run_native=0 ;;
+  esac
+fi
+
+# A selection leaves out the long tests unless it names them.
+if [ $# -gt 0 ]; then
+  case "$*" in
+    *long*) ;;
+    *) set -- "$@" -LE long ;;
   esac
 fi
 

@@ -205,10 +205,11 @@ std::wstring small_drive() {
   return length > 0 && length < 16 ? std::wstring(drive) : std::wstring();
 }
 
-Cdrive_filler::Cdrive_filler(const std::wstring& drive) : path_(drive + L"\\filler.bin") {
-  HANDLE file = CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  EXPECT_NE(file, INVALID_HANDLE_VALUE) << "the filler cannot be made";
-  // Large blocks first, then single bytes: the last free byte is taken too.
+namespace {
+
+// Writes to file until the drive is full: large blocks first, then single bytes, so that
+// the last free byte is taken too.
+void fill_up(HANDLE file) {
   std::string block(1 << 16, 'f');
   for (DWORD written = 1; written > 0;) {
     if (!WriteFile(file, block.data(), static_cast<DWORD>(block.size()), &written, nullptr)) break;
@@ -216,7 +217,44 @@ Cdrive_filler::Cdrive_filler(const std::wstring& drive) : path_(drive + L"\\fill
   for (DWORD written = 1; written > 0;) {
     if (!WriteFile(file, block.data(), 1, &written, nullptr)) break;
   }
+}
+
+}  // namespace
+
+Cdrive_filler::Cdrive_filler(const std::wstring& drive) : path_(drive + L"\\filler.bin") {
+  HANDLE file = CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  EXPECT_NE(file, INVALID_HANDLE_VALUE) << "the filler cannot be made";
+  fill_up(file);
   CloseHandle(file);
+}
+
+bool Cdrive_filler::leave_free(std::uint64_t bytes) {
+  HANDLE file = CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    ADD_FAILURE() << "the filler cannot be opened, error " << GetLastError();
+    return false;
+  }
+  LARGE_INTEGER end = {}, size = {};
+  SetFilePointerEx(file, end, nullptr, FILE_END);
+  fill_up(file);
+  GetFileSizeEx(file, &size);
+  size.QuadPart -= static_cast<LONGLONG>(bytes);
+  // Nothing to give back: no truncation, which Wine may refuse on a full drive.
+  const bool cut = bytes == 0 || (size.QuadPart >= 0 && SetFilePointerEx(file, size, nullptr, FILE_BEGIN) &&
+                                  SetEndOfFile(file));
+  CloseHandle(file);
+  const std::uint64_t left = free_bytes(path_.substr(0, 3));
+  if (!cut || left != bytes) {
+    ADD_FAILURE() << "the drive has " << left << " bytes free instead of " << bytes;
+    return false;
+  }
+  return true;
+}
+
+std::uint64_t free_bytes(const std::wstring& path) {
+  ULARGE_INTEGER available = {};
+  if (!GetDiskFreeSpaceExW(path.c_str(), &available, nullptr, nullptr)) return 0;
+  return available.QuadPart;
 }
 
 Cdrive_filler::~Cdrive_filler() { DeleteFileW(path_.c_str()); }

@@ -96,12 +96,19 @@ class Cdrive_filler {
  public:
   explicit Cdrive_filler(const std::wstring& drive);
   ~Cdrive_filler();
+  // Fills the drive up again (whatever was freed meanwhile), then gives back exactly bytes
+  // (a multiple of the drive's 4 KiB pages); false (test failure) when the drive does not
+  // then report bytes free.
+  bool leave_free(std::uint64_t bytes);
   Cdrive_filler(const Cdrive_filler&) = delete;
   Cdrive_filler& operator=(const Cdrive_filler&) = delete;
 
  private:
   std::wstring path_;
 };
+
+// Bytes of the drive of path available to the caller (GetDiskFreeSpaceExW); 0 on failure.
+std::uint64_t free_bytes(const std::wstring& path);
 
 // Windows form of a Linux path through drive Z: ("/a/b" -> "Z:\a\b").
 std::wstring windows_path(const std::wstring& linux_path);

@@ -20,6 +20,10 @@ std::wstring Csample_disc::arguments(const std::wstring& mode) const {
 }
 
 bool Csetup::start(const std::wstring& arguments) {
+  if (temp_folder.empty()) return process.start(driver::program_path(L"Setup.exe"), arguments);
+  // Only Setup inherits them: the test's own temporary folders stay where they were.
+  driver::Cenvironment_value tmp(L"TMP", temp_folder.c_str());
+  driver::Cenvironment_value temp(L"TEMP", temp_folder.c_str());
   return process.start(driver::program_path(L"Setup.exe"), arguments);
 }
 

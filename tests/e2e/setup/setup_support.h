@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "tests/driver/driver.h"
+#include "tests/driver/response_probe.h"
+#include "tests/driver/snapshot.h"
 
 namespace setup_test {
 
@@ -56,6 +58,9 @@ class Csetup {
   void expect_exit();
 
   driver::Cprocess process;
+  // When set, the folder that Setup gets as its temporary folder (TMP and TEMP), so that a
+  // test can see any temporary file it leaves.
+  std::wstring temp_folder;
 };
 
 // Control ids of Setup's dialogs, as the tests address them.
