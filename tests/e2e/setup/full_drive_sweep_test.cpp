@@ -143,8 +143,9 @@ TEST(SetupSweep, FullDriveAtEveryPage) {
       ++injected;
       driver::Cmessage_box failure = driver::wait_message_box(setup.id());
       EXPECT_EQ(failure.caption, disc2_title);
-      message_right = is_expected_message(failure.text, plan, free_pages);
-      EXPECT_TRUE(message_right);
+      const testing::AssertionResult message = is_expected_message(failure.text, plan, free_pages);
+      EXPECT_TRUE(message);
+      message_right = static_cast<bool>(message);
       EXPECT_STREQ(driver::icon_name(failure.icon), "warning");
       ASSERT_TRUE(driver::answer_message_box(failure, IDOK));
       ASSERT_TRUE(setup.expect_box(disc2_title, L"セットアップを中止しました。", driver::Box_icon::warning, IDOK));
