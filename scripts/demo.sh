@@ -23,7 +23,7 @@ else
   echo "== the programs show on a virtual display ($DISPLAY)"
 fi
 zor_prepare_prefix "$build/wineprefix"
-zor_map_disc "$build/sample_disc.iso" "$build/sample_disc" "$build/disc-mount"
+zor_map_disc "$build/discs/sample/disc1.iso" "$build/sample_disc" "$build/disc-mount"
 
 stamp=$(date +%Y%m%d-%H%M%S)
 # Runs a demo program of build/tests with its screenshots in screenshots/<name>-<stamp>.

@@ -4,7 +4,8 @@
 # and an Xvfb display that is stopped again (by its PID) when the calling script exits.
 
 ZOR_PACKAGES="mingw-w64 g++-mingw-w64-x86-64-posix wine64 wine xvfb libboost-dev googletest
-  cmake ninja-build fonts-ipafont-gothic imagemagick locales x11-utils genisoimage fuseiso"
+  cmake ninja-build fonts-ipafont-gothic imagemagick locales x11-utils genisoimage fuseiso
+  g++ pkg-config libisofs-dev xorriso"
 
 # Installs the Debian packages that are missing, and only those.
 zor_install_packages() {
