@@ -134,6 +134,9 @@ bool make_options(std::time_t timestamp, IsoWriteOpts*& made, std::string& why) 
   }
   iso_write_opts_set_iso_level(made, 3);
   iso_write_opts_set_rockridge(made, 1);
+  // Rock Ridge 1.10: no inode numbers, which libisofs takes from the order of the files'
+  // inodes on the maker's disk, so that a copy of the same folder gives other bytes.
+  iso_write_opts_set_rrip_version_1_10(made, 1);
   iso_write_opts_set_joliet(made, 1);
   iso_write_opts_set_joliet_long_names(made, 1);
   iso_write_opts_set_joliet_longer_paths(made, 1);
