@@ -31,6 +31,9 @@ struct Ccheck_input {
   // The folder holding the build's Setup.exe, Foyer.exe, Config.exe, Chronicle.exe and
   // Autorun.exe: a program missing from folder is taken as this one, which build adds.
   std::string programs_folder;
+  // True when the image builder adds the disc markers (DISC1, DISC2) of a two-disc game;
+  // false: they must lie in the folders, and a missing one is Setup's disc prompt.
+  bool markers_from_build = false;
 };
 
 // Checks everything and appends every problem found to problems, in a stable order.
