@@ -116,6 +116,21 @@ zor_map_disc() {
   export ZOR_DISC_DRIVE=D: ZOR_DISC_SOURCE
 }
 
+# Changes the disc in drive D: that zor_map_disc made: the mounted image is unmounted (lazily
+# when a program still holds one of its files open; the programs then read the new disc as
+# after a real change) and the image $1 mounted in its place; without a mounted image the
+# disc folder $2 stands in.
+zor_change_disc() {
+  if [ -n "${ZOR_DISC_MOUNT:-}" ]; then
+    fusermount -u "$ZOR_DISC_MOUNT" 2>/dev/null || fusermount -u -z "$ZOR_DISC_MOUNT"
+    fuseiso "$1" "$ZOR_DISC_MOUNT" -o allow_other || { echo "note: $1 could not be mounted"; return 1; }
+    ZOR_DISC_SOURCE="the image $1"
+  else
+    ln -sfn "$2" "$ZOR_DISC_LINK"
+    ZOR_DISC_SOURCE="the disc folder $2"
+  fi
+}
+
 zor_stop_session() {
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
     zor_as_user env WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
