@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "disc/medium.h"
 #include "disc/native_files.h"
 #include "disc/native_text.h"
 #include "lib/rules/autorun_ini.h"
@@ -64,34 +65,6 @@ std::string parent_of(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::uint64_t medium_sectors(Cmedium medium) {
-  switch (medium) {
-    case Cmedium::cd:
-      return 359847;
-    case Cmedium::dvd:
-      return 2298496;
-    case Cmedium::dvd_dl:
-      return 4171712;
-    case Cmedium::bd:
-      return 12219392;
-  }
-  return 0;
-}
-
-const char* medium_name(Cmedium medium) {
-  switch (medium) {
-    case Cmedium::cd:
-      return "CD-R (80 min)";
-    case Cmedium::dvd:
-      return "DVD-R";
-    case Cmedium::dvd_dl:
-      return "DVD-R DL";
-    case Cmedium::bd:
-      return "BD-R";
-  }
-  return "";
 }
 
 // The problems found, one per place and message: when several programs meet the same

@@ -9,34 +9,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "disc/layout_text.h"
+#include "disc/medium.h"
 
 namespace disc {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Cmedium_row {
-  Cmedium medium;
-  const char* name;
-  const char* shown;
-  std::int64_t sectors;
-};
-
-// CD-R 80 min, DVD-R, DVD-R DL, BD-R (single layer).
-const Cmedium_row media[] = {
-    {Cmedium::cd, "cd", "CD", 359847},
-    {Cmedium::dvd, "dvd", "DVD", 2298496},
-    {Cmedium::dvd_dl, "dvd-dl", "DVD DL", 4171712},
-    {Cmedium::bd, "bd", "BD", 12219392},
-};
-
-const Cmedium_row& row_of(Cmedium medium) {
-  for (const Cmedium_row& row : media) {
-    if (row.medium == medium) return row;
-  }
-  return media[1];
-}
 
 // 1234567 as "1,234,567".
 std::string grouped(std::uint64_t value) {
@@ -49,19 +27,6 @@ std::string grouped(std::uint64_t value) {
 const std::time_t fixed_timestamp = 946684800;
 
 }  // namespace
-
-bool medium_from_name(const std::string& name, Cmedium& medium) {
-  for (const Cmedium_row& row : media) {
-    if (name == row.name) {
-      medium = row.medium;
-      return true;
-    }
-  }
-  return false;
-}
-
-const char* medium_name(Cmedium medium) { return row_of(medium).name; }
-std::int64_t medium_sectors(Cmedium medium) { return row_of(medium).sectors; }
 
 bool valid_volume_label(const std::string& label) {
   if (label.empty() || label.size() > 32) return false;
@@ -136,6 +101,13 @@ bool build_discs(const Cbuild_request& request, std::vector<Cdisc_report>& repor
       fs::remove(part, error);
       return false;
     }
+    // The check estimates the room; the written image tells exactly.
+    if (static_cast<std::uint64_t>(report.sectors) > medium_sectors(report.medium)) {
+      why = report.image + ": " + grouped(static_cast<std::uint64_t>(report.sectors)) + " sectors do not fit on a " +
+            medium_name(report.medium) + " (" + grouped(medium_sectors(report.medium)) + "); choose a larger --medium";
+      fs::remove(part, error);
+      return false;
+    }
     fs::rename(part, report.image, error);
     if (error) {
       why = report.image + ": " + error.message();
@@ -148,12 +120,12 @@ bool build_discs(const Cbuild_request& request, std::vector<Cdisc_report>& repor
 }
 
 std::string report_line(const Cdisc_report& report) {
-  const Cmedium_row& row = row_of(report.medium);
+  const std::uint64_t room = medium_sectors(report.medium);
   char share[32];
-  std::snprintf(share, sizeof share, "%.1f%%", 100.0 * static_cast<double>(report.sectors) / static_cast<double>(row.sectors));
+  std::snprintf(share, sizeof share, "%.1f%%", 100.0 * static_cast<double>(report.sectors) / static_cast<double>(room));
   return report.image + ": " + grouped(report.files) + " files, " + grouped(report.bytes) + " bytes, " +
-         grouped(static_cast<std::uint64_t>(report.sectors)) + " sectors, " + share + " of a " + row.shown + " (" +
-         grouped(static_cast<std::uint64_t>(row.sectors)) + " sectors)";
+         grouped(static_cast<std::uint64_t>(report.sectors)) + " sectors, " + share + " of a " +
+         medium_name(report.medium) + ", " + grouped(room) + " sectors";
 }
 
 }  // namespace disc

@@ -13,12 +13,6 @@
 
 namespace disc {
 
-// The media by name ("cd", "dvd", "dvd-dl", "bd"); false for another name.
-bool medium_from_name(const std::string& name, Cmedium& medium);
-const char* medium_name(Cmedium medium);
-// The medium's standard recordable capacity in 2,048-byte sectors.
-std::int64_t medium_sectors(Cmedium medium);
-
 // A volume label the ISO 9660 volume descriptor holds as written: 1 to 32 of A-Z, 0-9, _
 // (lower-case letters count as their capitals).
 bool valid_volume_label(const std::string& label);
@@ -54,7 +48,7 @@ struct Cdisc_report {
 // mounted old image keeps reading), reads each back and compares every file. False with why.
 bool build_discs(const Cbuild_request& request, std::vector<Cdisc_report>& reports, std::string& why);
 
-// "disc1.iso: 12 files, 3,456 bytes, 1,234 sectors, 0.1% of a DVD (2,298,496 sectors)".
+// "disc1.iso: 12 files, 3,456 bytes, 1,234 sectors, 0.1% of a DVD-R, 2,298,496 sectors".
 std::string report_line(const Cdisc_report& report);
 
 // Writes tree as the image at path with label. False with why set (libisofs's message).

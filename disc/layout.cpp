@@ -7,9 +7,12 @@
 #include <map>
 #include <system_error>
 
-#include "disc/layout_text.h"
+#include "disc/native_files.h"
+#include "disc/native_text.h"
+#include "lib/rules/autorun_ini.h"
+#include "lib/rules/disc_entries.h"
+#include "lib/rules/startup_rules.h"
 #include "lib/setting/setup_ini.h"
-#include "lib/text/text.h"
 
 namespace disc {
 
@@ -18,8 +21,6 @@ const char* const program_names[5] = {"Setup.exe", "Foyer.exe", "Config.exe", "C
 namespace {
 
 namespace fs = std::filesystem;
-
-const char default_setup_data[] = "SetupData";
 
 // Windows compares names without regard to ASCII case.
 std::string lower_ascii(std::string text) {
@@ -83,39 +84,8 @@ struct Cdisc_builder {
   }
 };
 
-// Which disc (from 0) a path below GameData belongs to: the entry that is the path or holds
-// it, the longest such entry winning; an entry never copied (disc outside the game's) and a
-// path of no entry stay on disc 0. Paths are relative to GameData, '/' between names.
-class Centry_discs {
- public:
-  Centry_discs(const std::vector<std::pair<std::string, int>>& entries, int disc_count)
-      : entries_(entries), disc_count_(disc_count) {}
-
-  int disc_of(const std::string& game_path) const {
-    const std::string lower = lower_ascii(game_path);
-    std::size_t best_length = 0;
-    int disc = 0;
-    for (const auto& entry : entries_) {
-      const std::string& path = entry.first;
-      const bool holds = lower == path || (lower.size() > path.size() && lower.compare(0, path.size(), path) == 0 &&
-                                           lower[path.size()] == '/');
-      if (holds && path.size() > best_length && entry.second >= 0 && entry.second < disc_count_) {
-        best_length = path.size();
-        disc = entry.second;
-      }
-    }
-    return disc;
-  }
-
- private:
-  std::vector<std::pair<std::string, int>> entries_;
-  int disc_count_;
-};
-
-// Adds every file and folder below folder to the discs: disc_path names folder on the disc,
-// game_path is the path relative to GameData (empty outside it). Entries in name order.
-bool add_tree(const fs::path& folder, const std::string& disc_path, const std::string& game_path, bool in_game_data,
-              const Centry_discs& entry_discs, std::vector<Cdisc_builder>& discs, std::string& why) {
+// Adds every file and folder below folder to disc, below disc_path; entries in name order.
+bool add_tree(const fs::path& folder, const std::string& disc_path, Cdisc_builder& disc, std::string& why) {
   std::error_code error;
   std::vector<fs::directory_entry> entries;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) entries.push_back(*it);
@@ -126,45 +96,34 @@ bool add_tree(const fs::path& folder, const std::string& disc_path, const std::s
   std::sort(entries.begin(), entries.end(),
             [](const fs::directory_entry& a, const fs::directory_entry& b) { return a.path().filename() < b.path().filename(); });
   for (const fs::directory_entry& entry : entries) {
-    const std::string name = entry.path().filename().string();
-    const std::string child_disc_path = disc_path + "/" + name;
-    const bool child_in_game_data = in_game_data || (game_path.empty() && lower_ascii(name) == "gamedata" &&
-                                                      disc_path.find('/') == std::string::npos);
-    const std::string child_game_path = !in_game_data ? "" : game_path.empty() ? name : game_path + "/" + name;
-    const int disc = in_game_data ? entry_discs.disc_of(child_game_path) : 0;
+    const std::string child = disc_path + "/" + entry.path().filename().string();
     if (entry.is_directory(error)) {
-      if (!in_game_data || disc == 0) discs[0].add_folder_with_parents(child_disc_path);
-      if (in_game_data && disc != 0) discs[disc].add_folder_with_parents(child_disc_path);
-      if (!add_tree(entry.path(), child_disc_path, child_game_path, child_in_game_data, entry_discs, discs, why)) {
-        return false;
-      }
+      disc.add_folder_with_parents(child);
+      if (!add_tree(entry.path(), child, disc, why)) return false;
     } else if (entry.is_regular_file(error)) {
       const std::uint64_t size = entry.file_size(error);
-      if (error) break;
-      discs[disc].add_disk_file(child_disc_path, entry.path(), size);
+      if (!error) disc.add_disk_file(child, entry.path(), size);
     } else if (!error) {
       why = entry.path().string() + ": neither a file nor a folder";
       return false;
     }
-    if (error) break;
-  }
-  if (error) {
-    why = folder.string() + ": " + error.message();
-    return false;
+    if (error) {
+      why = entry.path().string() + ": " + error.message();
+      return false;
+    }
   }
   return true;
 }
 
-// Adds folder's own files and folders below setup_name on disc 0 of discs, leaving out the
-// five programs and the disc markers at its top, which the tool puts there itself.
-bool add_setup_data(const fs::path& folder, const std::string& setup_name, const Centry_discs& entry_discs,
-                    std::vector<Cdisc_builder>& discs, std::string& why) {
-  if (!add_tree(folder, setup_name, "", false, entry_discs, discs, why)) return false;
-  for (auto it = discs[0].files.begin(); it != discs[0].files.end();) {
-    const std::string& path = it->second.disc_path;
-    const std::string name = path.substr(setup_name.size() + 1);
+// Adds folder's files and folders below setup_name on disc, leaving out the five programs
+// and the disc markers at its top, which the tool puts there itself.
+bool add_setup_data(const fs::path& folder, const std::string& setup_name, Cdisc_builder& disc, std::string& why) {
+  disc.add_folder_with_parents(setup_name);
+  if (!add_tree(folder, setup_name, disc, why)) return false;
+  for (auto it = disc.files.begin(); it != disc.files.end();) {
+    const std::string name = it->second.disc_path.substr(setup_name.size() + 1);
     const bool at_top = name.find('/') == std::string::npos;
-    it = at_top && (is_program_name(name) || is_disc_marker(name)) ? discs[0].files.erase(it) : std::next(it);
+    it = at_top && (is_program_name(name) || is_disc_marker(name)) ? disc.files.erase(it) : std::next(it);
   }
   return true;
 }
@@ -197,15 +156,30 @@ bool make_autorun_inf(const std::wstring& title, const std::string& setup_name, 
   return true;
 }
 
-// Reads Setup.ini as Setup does (the check has accepted it before).
+// Autorun.ini naming the setup data folder, read back through Autorun's own reading so that
+// Autorun finds that very name.
+bool make_autorun_ini(const std::wstring& name, std::string& content, std::string& why) {
+  const std::wstring line = L"#SETUP_DATA = \"" + name + L"\"";
+  std::wstring read;
+  ZOR::Cautorun_problem problem;
+  if (!wide_to_cp932(line, content) || !ZOR::read_autorun_ini_lines({line}, read, problem) || read != name) {
+    why = wide_to_utf8(name) + ": Autorun.ini cannot name this setup data folder";
+    return false;
+  }
+  content += "\r\n";
+  return true;
+}
+
+// Reads Setup.ini as Setup does, from the folder as it will lie in a drive (the check has
+// accepted it before).
 bool read_setup_ini(const fs::path& folder, ZOR::Csetup_ini& ini, std::string& why) {
-  std::vector<std::wstring> lines;
-  if (!load_description_lines((folder / "Setup.ini").string(), lines, why)) return false;
+  const std::wstring drive = L"D:";
+  std::wstring name;
+  utf8_to_wide(folder.filename().string(), name);
+  const Cnative_files files(drive, folder.parent_path().string());
   ZOR::Cini_problem problem;
-  if (!ZOR::read_setup_ini_lines(lines, ZOR::Setup_ini_reader::setup, ini, problem)) {
-    std::string message;
-    wide_to_utf8(problem.message, message);
-    why = (folder / "Setup.ini").string() + ": " + message;
+  if (!ZOR::read_setup_ini(files, drive + L"\\" + name, ZOR::Setup_ini_reader::setup, ini, problem)) {
+    why = (folder / "Setup.ini").string() + ": " + wide_to_utf8(problem.message);
     return false;
   }
   return true;
@@ -226,23 +200,14 @@ bool lay_out_discs(const Clayout_input& input, Clayout& layout, std::string& why
   }
   const std::string setup_name = folder.filename().string();
 
-  // Each entry's disc, for a game whose discs come from one folder.
-  std::vector<std::pair<std::string, int>> entries;
-  if (input.second_folder.empty()) {
-    for (const ZOR::Csetup_file_entry& entry : ini.setup_files) {
-      std::string path;
-      if (!wide_to_utf8(ZOR::replace_all_copy(entry.path, L"\\", L"/"), path)) continue;
-      while (!path.empty() && path.back() == '/') path.pop_back();
-      entries.emplace_back(lower_ascii(path), entry.disc_index);
+  std::vector<Cdisc_builder> discs(static_cast<std::size_t>(disc_count));
+  if (!add_setup_data(folder, setup_name, discs[0], why)) return false;
+  if (disc_count == 2) {
+    if (input.second_folder.empty()) {
+      why = "Setup.ini says #DISC_CNT = 2: give the second disc's folder too";
+      return false;
     }
-  }
-  const Centry_discs entry_discs(entries, disc_count);
-  std::vector<Cdisc_builder> discs(disc_count);
-  if (!add_setup_data(folder, setup_name, entry_discs, discs, why)) return false;
-  if (!input.second_folder.empty()) {
-    std::vector<Cdisc_builder> second(1);
-    if (!add_setup_data(fs::absolute(input.second_folder), setup_name, Centry_discs({}, 1), second, why)) return false;
-    discs[1] = second[0];
+    if (!add_setup_data(fs::absolute(input.second_folder), setup_name, discs[1], why)) return false;
   }
 
   for (int i = 0; i < 4; ++i) {
@@ -258,18 +223,18 @@ bool lay_out_discs(const Clayout_input& input, Clayout& layout, std::string& why
   const fs::path maker_autorun_ini = folder.parent_path() / "Autorun.ini";
   if (fs::is_regular_file(maker_autorun_ini, error)) {
     discs[0].add_disk_file("Autorun.ini", maker_autorun_ini, fs::file_size(maker_autorun_ini, error));
-  } else if (setup_name != default_setup_data) {
+  } else {
     std::wstring wide_name;
-    std::string name_bytes;
-    if (!utf8_to_wide(setup_name, wide_name) || !wide_to_cp932(wide_name, name_bytes)) {
-      why = setup_name + ": the folder's name has no code page 932 form";
-      return false;
+    utf8_to_wide(setup_name, wide_name);
+    if (wide_name != ZOR::default_setup_data_name()) {
+      std::string ini_text;
+      if (!make_autorun_ini(wide_name, ini_text, why)) return false;
+      discs[0].add_made_file("Autorun.ini", ini_text);
     }
-    discs[0].add_made_file("Autorun.ini", "#SETUP_DATA = \"" + name_bytes + "\"\r\n");
   }
   if (disc_count == 2) {
     for (int i = 0; i < 2; ++i) {
-      discs[i].add_made_file(setup_name + "/DISC" + std::to_string(i + 1), "");
+      discs[i].add_made_file(setup_name + "/" + wide_to_utf8(ZOR::disc_marker_name(i)), "");
     }
   }
   layout.discs.clear();

@@ -43,14 +43,14 @@ struct Clayout {
 // The five programs, by the names they have on the disc.
 extern const char* const program_names[5];
 
-// Lays out the discs of a checked setup data folder. Disc 1: Autorun.exe and autorun.inf
-// (open=, icon=, label= with the game title in code page 932) at the root, Autorun.ini when
-// the parent of folder holds the maker's or folder is not named "SetupData", and the setup
-// data folder with the build's Setup, Foyer, Config and Chronicle (in place of any found
-// there) beside the maker's files. With #DISC_CNT = 2, the markers DISC1 and DISC2 in the
-// setup data folder of each disc, and each GameData file on the disc of the #SETUP_FILE entry
-// that holds it (the most specific one; disc 1 when none does); a second folder is taken
-// for disc 2 as it is instead. Returns false with why set when something cannot be read.
+// Lays out the discs of a checked setup data folder (and the second disc's). Disc 1:
+// Autorun.exe and autorun.inf (open=, icon=, label= with the game title in code page 932)
+// at the root, Autorun.ini when the parent of folder holds the maker's or folder is not
+// named "SetupData", and the setup data folder with the build's Setup, Foyer, Config and
+// Chronicle (in place of any found there) beside the maker's files. Disc 2 (#DISC_CNT = 2):
+// the second folder's files in a setup data folder of the same name. Each disc's marker
+// (DISC1, DISC2) in its setup data folder, in place of any found there. Returns false with
+// why set when something cannot be read.
 bool lay_out_discs(const Clayout_input& input, Clayout& layout, std::string& why);
 
 }  // namespace disc

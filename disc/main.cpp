@@ -8,6 +8,7 @@
 #include "disc/check.h"
 #include "disc/image.h"
 #include "disc/layout.h"
+#include "disc/medium.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ bool parse_arguments(int argc, char** argv, Carguments& arguments, std::string& 
     return false;
   }
   disc::Cmedium medium;
-  if (!disc::medium_from_name(arguments.medium, medium)) {
+  if (!disc::medium_from_option(arguments.medium, medium)) {
     why = "unknown medium " + arguments.medium + " (cd, dvd, dvd-dl or bd)";
     return false;
   }
@@ -147,8 +148,10 @@ int main(int argc, char** argv) {
   disc::Ccheck_input input;
   input.folder = disc::without_trailing_slash(arguments.folders[0]);
   if (arguments.folders.size() > 1) input.second_folder = disc::without_trailing_slash(arguments.folders[1]);
-  disc::medium_from_name(arguments.medium, input.medium);
+  disc::medium_from_option(arguments.medium, input.medium);
   input.programs_folder = arguments.programs.empty() ? disc::default_programs_folder() : arguments.programs;
   if (arguments.command == "check") return run_check(input);
+  // build writes the disc markers itself.
+  input.markers_from_build = true;
   return run_build(arguments, input);
 }

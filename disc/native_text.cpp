@@ -95,6 +95,16 @@ bool cp932_to_wide(const char* bytes, std::size_t count, std::wstring& wide) {
   return clean;
 }
 
+bool wide_to_cp932(const std::wstring& wide, std::string& bytes) {
+  if (!cp932_holds(wide)) {
+    bytes.clear();
+    return false;
+  }
+  Cconverter to("CP932", "WCHAR_T");
+  return to.convert(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t), sizeof(wchar_t), "?",
+                    bytes);
+}
+
 bool cp932_holds(const std::wstring& wide) {
   Cconverter to("CP932", "WCHAR_T");
   std::string bytes;

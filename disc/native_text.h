@@ -15,6 +15,9 @@ std::string wide_to_utf8(const std::wstring& wide);
 // Code page 932 bytes to wide text, as the programs decode a description file; a byte
 // that does not decode becomes U+FFFD. False when any did not.
 bool cp932_to_wide(const char* bytes, std::size_t count, std::wstring& wide);
+// Wide text as code page 932 bytes (what the programs and the shell read); false, with
+// bytes empty, when a character has no code page 932 form.
+bool wide_to_cp932(const std::wstring& wide, std::string& bytes);
 // True when wide text has a code page 932 form that decodes back to the same text.
 bool cp932_holds(const std::wstring& wide);
 // The number of UTF-16 code units of wide text (a code point above U+FFFF counts 2).

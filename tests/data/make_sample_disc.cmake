@@ -1,7 +1,8 @@
 # One sample's discs (run with cmake -P by tests/data/sample_disc.cmake): the maker's folder
 # staged from SOURCE with the STAND_INS ("file=place" below SetupData), grown for the demo
-# when GROW is set, made into OUTPUT/discN.iso by lumora-disc, and each image extracted with
-# osirrox into its folder of TREES (files writable, as copied from a disc).
+# when GROW is set, the paths of SECOND (below SetupData) moved into the second disc's
+# folder STAGING/disc2/SetupData, made into OUTPUT/discN.iso by lumora-disc, and each image
+# extracted with osirrox into its folder of TREES (files writable, as copied from a disc).
 file(REMOVE_RECURSE ${STAGING})
 file(COPY ${SOURCE}/SetupData DESTINATION ${STAGING})
 set(setup_data ${STAGING}/SetupData)
@@ -23,11 +24,22 @@ if(GROW)
     file(WRITE ${setup_data}/GameData/voice/v${i}.ogg "${voice}")
   endforeach()
   execute_process(COMMAND truncate -s 256M ${setup_data}/GameData/movie/film.mpg COMMAND_ERROR_IS_FATAL ANY)
-  # Later lines win: the grown size, and the voice folder on the first disc.
-  math(EXPR size "268435456 + 38141 + 3000 * 1024")
-  file(APPEND ${setup_data}/Setup.ini "#SETUP_SIZE = ${size}\n#SETUP_FILE = \"voice\", 1\n")
+  # Later lines win: the grown size; the voice folder and the engine stand-in (which the
+  # menu starts once installed) on the first disc.
+  math(EXPR size "268435456 + 38141 + 3000 * 1024 + 1048576")
+  file(APPEND ${setup_data}/Setup.ini
+       "#SETUP_SIZE = ${size}\n#SETUP_FILE = \"voice\", 1\n#SETUP_FILE = \"LumoraEngine.exe\", 1\n")
 endif()
-execute_process(COMMAND ${TOOL} build ${setup_data} -o ${OUTPUT} --programs ${PROGRAMS} ${OPTIONS}
+set(second "")
+if(SECOND)
+  set(second ${STAGING}/disc2/SetupData)
+  foreach(path ${SECOND})
+    get_filename_component(folder ${second}/${path} DIRECTORY)
+    file(MAKE_DIRECTORY ${folder})
+    file(RENAME ${setup_data}/${path} ${second}/${path})
+  endforeach()
+endif()
+execute_process(COMMAND ${TOOL} build ${setup_data} ${second} -o ${OUTPUT} --programs ${PROGRAMS} ${OPTIONS}
                 COMMAND_ERROR_IS_FATAL ANY)
 set(number 1)
 foreach(tree ${TREES})

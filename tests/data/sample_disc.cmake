@@ -16,10 +16,12 @@ if(NOT ZOR_OSIRROX)
 endif()
 
 # zor_sample_disc(<name> SOURCE <static tree> OUTPUT <image folder> TREES <disc folder>...
-#                 [OPTIONS <lumora-disc options>...] [GROW] STAND_INS <target> <place> ...)
-# Makes the discs of one sample; a disc folder per disc, in disc order.
+#                 [OPTIONS <lumora-disc options>...] [GROW] [SECOND <path>...]
+#                 STAND_INS <target> <place> ...)
+# Makes the discs of one sample; a disc folder per disc, in disc order. SECOND names what
+# goes into the second disc's folder (below SetupData).
 function(zor_sample_disc name)
-  cmake_parse_arguments(ARG "GROW" "SOURCE;OUTPUT" "TREES;OPTIONS;STAND_INS" ${ARGN})
+  cmake_parse_arguments(ARG "GROW" "SOURCE;OUTPUT" "TREES;OPTIONS;STAND_INS;SECOND" ${ARGN})
   set(stand_ins "")
   set(targets "")
   set(list ${ARG_STAND_INS})
@@ -38,7 +40,7 @@ function(zor_sample_disc name)
   endforeach()
   add_custom_command(OUTPUT ${images}
     COMMAND ${CMAKE_COMMAND} -DSOURCE=${ARG_SOURCE} -DSTAGING=${CMAKE_BINARY_DIR}/makers/${name}
-            -DOUTPUT=${ARG_OUTPUT} "-DTREES=${ARG_TREES}" "-DSTAND_INS=${stand_ins}" "-DOPTIONS=${ARG_OPTIONS}"
+            -DOUTPUT=${ARG_OUTPUT} "-DTREES=${ARG_TREES}" "-DSTAND_INS=${stand_ins}" "-DOPTIONS=${ARG_OPTIONS}" "-DSECOND=${ARG_SECOND}"
             -DGROW=${ARG_GROW} -DTOOL=${ZOR_LUMORA_DISC} -DPROGRAMS=${CMAKE_BINARY_DIR}/bin -DOSIRROX=${ZOR_OSIRROX}
             -P ${ZOR_SAMPLE_DISC_SCRIPT}
     DEPENDS ${data} ${ZOR_SAMPLE_DISC_SCRIPT} ${ZOR_LUMORA_DISC} ${targets} autorun setup foyer config chronicle
@@ -52,11 +54,14 @@ zor_sample_disc(sample SOURCE ${CMAKE_CURRENT_LIST_DIR}/sample_disc OUTPUT ${CMA
   STAND_INS engine_stand_in GameData/LumoraEngine.exe
             recorder        DirectX/DXSETUP.exe
             recorder        おまけ.exe)
-# The two-disc sample grown for the demo (GROW): a voice folder of 3000 small files on the
-# first disc and a 256 MiB film on the second keep Setup's dialogs on screen long enough to
-# be seen; the title picture that Foyer needs comes from the one-disc sample.
+# The two-disc sample: tests/data/disc2 (one folder for both discs, as Setup's tests use it)
+# with the entry of the second disc, movie, moved into the second disc's folder; grown for
+# the demo (GROW): a voice folder of 3000 small files on the first disc and a 256 MiB film on
+# the second keep Setup's dialogs on screen long enough to be seen. The title picture that
+# Foyer needs comes from the one-disc sample.
 zor_sample_disc(two SOURCE ${CMAKE_CURRENT_LIST_DIR}/disc2 OUTPUT ${CMAKE_BINARY_DIR}/discs/two
   TREES ${CMAKE_BINARY_DIR}/two_disc/disc1 ${CMAKE_BINARY_DIR}/two_disc/disc2 OPTIONS --medium cd GROW
+  SECOND GameData/movie
   STAND_INS engine_stand_in GameData/LumoraEngine.exe)
 # The sample disc's old name, for the scripts and a maker looking for "the image".
 add_custom_target(sample_disc ALL DEPENDS sample_disc_sample sample_disc_two)

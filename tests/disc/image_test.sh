@@ -22,7 +22,8 @@ extract() {
   osirrox -charset UTF-8 $off off -indev "$1" -extract / "$3" >/dev/null 2>&1
 }
 
-# expected_disc MAKER NUMBER COUNT DIR: the disc's tree as the layout rules say, built with cp.
+# expected_disc MAKER NUMBER COUNT DIR: the disc's tree as the layout rules say, built with
+# cp from the maker's folder of disc NUMBER.
 expected_disc() {
   maker=$1 number=$2 count=$3 dir=$4
   mkdir -p "$dir/SetupData"
@@ -33,10 +34,8 @@ expected_disc() {
     title=$(iconv -f CP932 -t UTF-8 "$maker/Setup.ini" | sed -n 's/^#GAME_TITLE = "\(.*\)".*/\1/p' | tail -1)
     printf '[autorun]\r\nopen=Autorun.exe\r\nicon=SetupData\\Setup.ico\r\nlabel=%s\r\n' "$title" |
       iconv -f UTF-8 -t CP932 > "$dir/autorun.inf"
-    [ "$count" = 2 ] && rm -rf "$dir/SetupData/GameData/movie"
   else
-    mkdir -p "$dir/SetupData/GameData"
-    cp -r "$maker/GameData/movie" "$dir/SetupData/GameData/"
+    cp -r "$maker/." "$dir/SetupData/"
   fi
   rm -f "$dir/SetupData/DISC1" "$dir/SetupData/DISC2"
   [ "$count" = 2 ] && : > "$dir/SetupData/DISC$number"
@@ -56,33 +55,45 @@ check_image() {
 
 check_image "$build/discs/sample/disc1.iso" "$build/makers/sample/SetupData" 1 1
 check_image "$build/discs/two/disc1.iso" "$build/makers/two/SetupData" 1 2
-check_image "$build/discs/two/disc2.iso" "$build/makers/two/SetupData" 2 2
+check_image "$build/discs/two/disc2.iso" "$build/makers/two/disc2/SetupData" 2 2
 x86_64-w64-mingw32-nm "$build/bin/Setup.exe" 2>&1 | grep -q "no symbols" || fail "Setup.exe ships with its symbols"
 
 # The same folder elsewhere, written file by file in reverse order, with an old Setup.exe
-# and a DISC2 marker left in it: the same image.
+# and an old marker left in it: the same image.
+# copy_reversed FROM TO: the files of FROM written into TO in reverse name order.
+copy_reversed() {
+  mkdir -p "$2"
+  (cd "$1" && find . -type f | sort -r > "$work/files" && tar -cf - -T "$work/files") | tar -xf - -C "$2"
+}
 for sample in sample two; do
   copy=$work/maker-$sample/SetupData
-  mkdir -p "$copy"
-  (cd "$build/makers/$sample/SetupData" && find . -type f | sort -r > "$work/files" && tar -cf - -T "$work/files") |
-    tar -xf - -C "$copy"
+  copy_reversed "$build/makers/$sample/SetupData" "$copy"
   echo old > "$copy/Setup.exe"
-  echo stale > "$copy/DISC2"
+  echo stale > "$copy/DISC1"
   options="--medium cd"
+  second=""
   [ $sample = sample ] && options="$options --label LUMORA_SAMPLE"
-  "$tool" build "$copy" -o "$work/again-$sample" $options >/dev/null || fail "the second build of $sample"
+  if [ $sample = two ]; then
+    second=$work/maker-$sample/disc2/SetupData
+    copy_reversed "$build/makers/$sample/disc2/SetupData" "$second"
+  fi
+  "$tool" build "$copy" $second -o "$work/again-$sample" $options >/dev/null || fail "the second build of $sample"
   for image in "$build/discs/$sample"/disc*.iso; do
     cmp -s "$image" "$work/again-$sample/$(basename "$image")" || fail "$sample: $(basename "$image") differs on a second build"
   done
   rm -rf "$work/maker-$sample" "$work/again-$sample"
 done
 
-# A build without the programs stops before writing and leaves nothing; bad arguments
-# give the usage and status 2.
+# A build without the programs stops at the check (status 1), one that cannot write its
+# output stops with status 2; neither leaves anything. Bad arguments give the usage and 2.
 status=0
 "$tool" build "$build/makers/sample/SetupData" -o "$work/none" --programs "$work/nowhere" >/dev/null 2>&1 || status=$?
-[ "$status" = 2 ] || fail "a build without programs exits with $status, not 2"
-[ -z "$(ls -A "$work/none" 2>/dev/null)" ] || fail "a failed build left $(ls "$work/none")"
+[ "$status" = 1 ] || fail "a build without programs exits with $status, not 1"
+[ -z "$(ls -A "$work/none" 2>/dev/null)" ] || fail "a build without programs left $(ls "$work/none")"
+: > "$work/file"
+status=0
+"$tool" build "$build/makers/sample/SetupData" -o "$work/file/out" >/dev/null 2>&1 || status=$?
+[ "$status" = 2 ] || fail "a build that cannot write exits with $status, not 2"
 for arguments in "" "burn x" "build $build/makers/sample/SetupData" "check a b c" "check x --medium floppy" \
                  "build x -o y --label bad-label"; do
   status=0
