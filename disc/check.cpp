@@ -261,31 +261,20 @@ void check_pictures(const Cdisc_view& disc, Creport& report) {
 }
 
 // The setup entries on their discs, the disc markers and the engine among the entries.
-void check_entries(const Cdisc_view& first, const Cdisc_view* second, const ZOR::Csetup_ini& ini, bool markers_from_build,
-                   Creport& report) {
+void check_entries(const Cdisc_view& first, const Cdisc_view* second, const ZOR::Csetup_ini& ini,
+                   bool markers_from_build, Creport& report) {
   const std::string ini_path = first.path("Setup.ini");
   const int discs = ini.disc_count;
-  if (discs == 2) {
-    if (second == nullptr) {
-      report.note(first.folder, 0, "Setup.ini names two discs (#DISC_CNT = 2): give the second disc's folder too");
-    } else if (folded(second->name) != folded(first.name)) {
-      report.note(second->folder, 0, "the second disc's setup data folder must have the first's name \"" +
-                                         utf8(first.name) + "\": Setup.exe looks for it in the same place");
-    }
-    const Cdisc_view* views[2] = {&first, second};
+  // The image builder writes the markers itself (and leaves out any of the maker's); a
+  // tree checked as it is must hold them.
+  if (discs == 2 && !markers_from_build) {
+    const Cdisc_view* views[2] = {&first, second != nullptr ? second : &first};
     for (int index = 0; index < 2; ++index) {
-      if (views[index] == nullptr) continue;
       const Cdisc_view& disc = *views[index];
       const std::wstring marker = ZOR::disc_marker_name(index);
-      const std::wstring other = ZOR::disc_marker_name(1 - index);
-      if (!markers_from_build && disc.files.path_kind(disc.setup_data_dir + L"\\" + marker) != 1) {
+      if (disc.files.path_kind(disc.setup_data_dir + L"\\" + marker) != 1) {
         report.add(disc.path(utf8(marker)), 0, "Setup.exe", ZOR::disc_prompt(ini.disc_names[static_cast<size_t>(index)]),
                    "Setup.exe asks for this disc until the file " + utf8(marker) + " lies in its setup data folder");
-      }
-      if (disc.files.path_kind(disc.setup_data_dir + L"\\" + other) == 1) {
-        report.note(disc.path(utf8(other)), 0,
-                    "disc " + std::to_string(index + 1) + " holds the marker of the other disc: Setup.exe would take it "
-                    "for disc " + std::to_string(2 - index));
       }
     }
   }
@@ -298,8 +287,8 @@ void check_entries(const Cdisc_view& first, const Cdisc_view* second, const ZOR:
                                    "\": its disc number is not one of the game's discs", true);
       continue;
     }
-    const Cdisc_view* disc = entry.disc_index == 0 ? &first : second;
-    if (disc == nullptr) continue;
+    // Without a second folder the builder takes both discs' entries from the first.
+    const Cdisc_view* disc = entry.disc_index == 1 && second != nullptr ? second : &first;
     const std::wstring source = disc->setup_data_dir + L"\\GameData\\" + entry.path;
     if (disc->files.path_kind(source) >= 0) continue;
     if (discs == 1) {
@@ -484,6 +473,10 @@ bool check_disc(const Ccheck_input& input, std::vector<Cproblem>& problems, std:
   }
   check_pictures(first, report);
   if (setup_ok) check_entries(first, second.get(), setup_ini, input.markers_from_build, report);
+  if (second && setup_ok && setup_ini.disc_count != 2) {
+    report.note(second->folder, 0, "a second disc's folder was given, but Setup.ini says #DISC_CNT = " +
+                                       std::to_string(setup_ini.disc_count));
+  }
   check_autorun(first, report);
   check_room(first, 0, setup_ok ? &setup_ini : nullptr, input.programs_folder, input.medium, report);
   if (second) check_room(*second, 1, setup_ok ? &setup_ini : nullptr, input.programs_folder, input.medium, report);
