@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "disc/native_files.h"
+#include "disc/layout_text.h"
 #include "disc/native_text.h"
 #include "lib/rules/autorun_ini.h"
 #include "lib/rules/disc_entries.h"
@@ -41,7 +42,7 @@ std::wstring wide(const std::string& utf8) {
   return text;
 }
 
-std::string utf8(const std::wstring& text) { return wide_to_utf8(text); }
+std::string utf8(const std::wstring& text) { return utf8_of(text); }
 
 std::wstring folded(std::wstring text) {
   for (wchar_t& c : text) {
@@ -435,7 +436,7 @@ void check_encoding(const Cdisc_view& disc, Creport& report) {
   if (utf8_to_wide(bytes, as_utf8)) {
     report.note(disc.path("Setup.ini"), 0, "Setup.ini looks like UTF-8; the programs read it in code page 932 "
                                            "(iconv -f UTF-8 -t CP932)", true);
-  } else if (!cp932_to_wide(bytes.data(), bytes.size(), decoded)) {
+  } else if (!decode_cp932(bytes.data(), bytes.size(), decoded)) {
     report.note(disc.path("Setup.ini"), 0, "Setup.ini holds bytes that are not code page 932 text", true);
   }
 }
