@@ -299,11 +299,13 @@ void check_entries(const Cdisc_view& first, const Cdisc_view* second, const ZOR:
                  "with disc " + std::to_string(entry.disc_index + 1) + " in drive D:");
     }
   }
+  // Not a start-up failure: Foyer opens, and only its game buttons would fail.
   if (!engine_listed) {
     report.note(ini_path, 0,
                 "no #SETUP_FILE entry installs " + utf8(ZOR::engine_file_name()) +
                     " from GameData: Foyer.exe would say \"" + utf8(ZOR::engine_file_name()) +
-                    " が見つかりませんでした。\" when the game is started");
+                    " が見つかりませんでした。\" when the game is started",
+                true);
   }
 }
 
