@@ -454,6 +454,10 @@ bool check_disc(const Ccheck_input& input, std::vector<Cproblem>& problems, std:
     why = input.second_folder + ": not a folder";
     return false;
   }
+  if (!input.programs_folder.empty() && linux_path_kind(input.programs_folder) != 0) {
+    why = input.programs_folder + ": the programs' folder is not a folder";
+    return false;
+  }
   Creport report;
   const Cdisc_view first(input.folder, input.programs_folder);
   std::unique_ptr<Cdisc_view> second;
@@ -475,7 +479,9 @@ bool check_disc(const Ccheck_input& input, std::vector<Cproblem>& problems, std:
     }
   }
   check_pictures(first, report);
-  if (setup_ok) check_entries(first, second.get(), setup_ini, input.markers_from_build, report);
+  // Without GameData every entry would be reported again after the layout's message.
+  const bool game_data = first.files.path_kind(first.setup_data_dir + L"\\GameData") == 0;
+  if (setup_ok && game_data) check_entries(first, second.get(), setup_ini, input.markers_from_build, report);
   if (second && setup_ok && setup_ini.disc_count != 2) {
     report.note(second->folder, 0, "a second disc's folder was given, but Setup.ini says #DISC_CNT = " +
                                        std::to_string(setup_ini.disc_count));
