@@ -7,6 +7,7 @@
 
 #include "disc/medium.h"
 #include "disc/native_files.h"
+#include "disc/layout_text.h"
 #include "disc/native_text.h"
 #include "lib/rules/autorun_ini.h"
 #include "lib/rules/disc_entries.h"
@@ -42,7 +43,7 @@ std::wstring wide(const std::string& utf8) {
   return text;
 }
 
-std::string utf8(const std::wstring& text) { return wide_to_utf8(text); }
+std::string utf8(const std::wstring& text) { return utf8_of(text); }
 
 std::wstring folded(std::wstring text) {
   for (wchar_t& c : text) {
@@ -234,31 +235,20 @@ void check_pictures(const Cdisc_view& disc, Creport& report) {
 }
 
 // The setup entries on their discs, the disc markers and the engine among the entries.
-void check_entries(const Cdisc_view& first, const Cdisc_view* second, const ZOR::Csetup_ini& ini, bool markers_from_build,
-                   Creport& report) {
+void check_entries(const Cdisc_view& first, const Cdisc_view* second, const ZOR::Csetup_ini& ini,
+                   bool markers_from_build, Creport& report) {
   const std::string ini_path = first.path("Setup.ini");
   const int discs = ini.disc_count;
-  if (discs == 2) {
-    if (second == nullptr) {
-      report.note(first.folder, 0, "Setup.ini names two discs (#DISC_CNT = 2): give the second disc's folder too");
-    } else if (folded(second->name) != folded(first.name)) {
-      report.note(second->folder, 0, "the second disc's setup data folder must have the first's name \"" +
-                                         utf8(first.name) + "\": Setup.exe looks for it in the same place");
-    }
-    const Cdisc_view* views[2] = {&first, second};
+  // The image builder writes the markers itself (and leaves out any of the maker's); a
+  // tree checked as it is must hold them.
+  if (discs == 2 && !markers_from_build) {
+    const Cdisc_view* views[2] = {&first, second != nullptr ? second : &first};
     for (int index = 0; index < 2; ++index) {
-      if (views[index] == nullptr) continue;
       const Cdisc_view& disc = *views[index];
       const std::wstring marker = ZOR::disc_marker_name(index);
-      const std::wstring other = ZOR::disc_marker_name(1 - index);
-      if (!markers_from_build && disc.files.path_kind(disc.setup_data_dir + L"\\" + marker) != 1) {
+      if (disc.files.path_kind(disc.setup_data_dir + L"\\" + marker) != 1) {
         report.add(disc.path(utf8(marker)), 0, "Setup.exe", ZOR::disc_prompt(ini.disc_names[static_cast<size_t>(index)]),
                    "Setup.exe asks for this disc until the file " + utf8(marker) + " lies in its setup data folder");
-      }
-      if (disc.files.path_kind(disc.setup_data_dir + L"\\" + other) == 1) {
-        report.note(disc.path(utf8(other)), 0,
-                    "disc " + std::to_string(index + 1) + " holds the marker of the other disc: Setup.exe would take it "
-                    "for disc " + std::to_string(2 - index));
       }
     }
   }
@@ -271,8 +261,8 @@ void check_entries(const Cdisc_view& first, const Cdisc_view* second, const ZOR:
                                    "\": its disc number is not one of the game's discs", true);
       continue;
     }
-    const Cdisc_view* disc = entry.disc_index == 0 ? &first : second;
-    if (disc == nullptr) continue;
+    // Without a second folder the builder takes both discs' entries from the first.
+    const Cdisc_view* disc = entry.disc_index == 1 && second != nullptr ? second : &first;
     const std::wstring source = disc->setup_data_dir + L"\\GameData\\" + entry.path;
     if (disc->files.path_kind(source) >= 0) continue;
     if (discs == 1) {
@@ -282,11 +272,13 @@ void check_entries(const Cdisc_view& first, const Cdisc_view* second, const ZOR:
                  "with disc " + std::to_string(entry.disc_index + 1) + " in drive D:");
     }
   }
+  // Not a start-up failure: Foyer opens, and only its game buttons would fail.
   if (!engine_listed) {
     report.note(ini_path, 0,
                 "no #SETUP_FILE entry installs " + utf8(ZOR::engine_file_name()) +
                     " from GameData: Foyer.exe would say \"" + utf8(ZOR::engine_file_name()) +
-                    " が見つかりませんでした。\" when the game is started");
+                    " が見つかりませんでした。\" when the game is started",
+                true);
   }
 }
 
@@ -419,7 +411,7 @@ void check_encoding(const Cdisc_view& disc, Creport& report) {
   if (utf8_to_wide(bytes, as_utf8)) {
     report.note(disc.path("Setup.ini"), 0, "Setup.ini looks like UTF-8; the programs read it in code page 932 "
                                            "(iconv -f UTF-8 -t CP932)", true);
-  } else if (!cp932_to_wide(bytes.data(), bytes.size(), decoded)) {
+  } else if (!decode_cp932(bytes.data(), bytes.size(), decoded)) {
     report.note(disc.path("Setup.ini"), 0, "Setup.ini holds bytes that are not code page 932 text", true);
   }
 }
@@ -433,6 +425,10 @@ bool check_disc(const Ccheck_input& input, std::vector<Cproblem>& problems, std:
   }
   if (!input.second_folder.empty() && linux_path_kind(input.second_folder) != 0) {
     why = input.second_folder + ": not a folder";
+    return false;
+  }
+  if (!input.programs_folder.empty() && linux_path_kind(input.programs_folder) != 0) {
+    why = input.programs_folder + ": the programs' folder is not a folder";
     return false;
   }
   Creport report;
@@ -456,7 +452,13 @@ bool check_disc(const Ccheck_input& input, std::vector<Cproblem>& problems, std:
     }
   }
   check_pictures(first, report);
-  if (setup_ok) check_entries(first, second.get(), setup_ini, input.markers_from_build, report);
+  // Without GameData every entry would be reported again after the layout's message.
+  const bool game_data = first.files.path_kind(first.setup_data_dir + L"\\GameData") == 0;
+  if (setup_ok && game_data) check_entries(first, second.get(), setup_ini, input.markers_from_build, report);
+  if (second && setup_ok && setup_ini.disc_count != 2) {
+    report.note(second->folder, 0, "a second disc's folder was given, but Setup.ini says #DISC_CNT = " +
+                                       std::to_string(setup_ini.disc_count));
+  }
   check_autorun(first, report);
   check_room(first, 0, setup_ok ? &setup_ini : nullptr, input.programs_folder, input.medium, report);
   if (second) check_room(*second, 1, setup_ok ? &setup_ini : nullptr, input.programs_folder, input.medium, report);

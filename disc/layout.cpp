@@ -7,6 +7,7 @@
 #include <map>
 #include <system_error>
 
+#include "disc/layout_text.h"
 #include "disc/native_files.h"
 #include "disc/native_text.h"
 #include "lib/rules/autorun_ini.h"
@@ -128,6 +129,56 @@ bool add_setup_data(const fs::path& folder, const std::string& setup_name, Cdisc
   return true;
 }
 
+// Which disc (from 0) a path below GameData ('/' between names) lies on when one folder
+// holds both discs: that of the #SETUP_FILE entry that is the path or holds it, the longest
+// such entry winning; disc 0 for a path of no entry and for an entry that Setup never copies.
+int disc_of(const std::string& game_path, const ZOR::Csetup_ini& ini) {
+  const std::string path = lower_ascii(game_path);
+  std::size_t best = 0;
+  int disc = 0;
+  for (const ZOR::Csetup_file_entry& entry : ini.setup_files) {
+    std::string entry_path = lower_ascii(utf8_of(entry.path));
+    for (char& c : entry_path) c = c == '\\' ? '/' : c;
+    while (!entry_path.empty() && entry_path.back() == '/') entry_path.pop_back();
+    const bool holds = !entry_path.empty() && path.compare(0, entry_path.size(), entry_path) == 0 &&
+                       (path.size() == entry_path.size() || path[entry_path.size()] == '/');
+    if (holds && entry_path.size() > best && entry.disc_index >= 0 && entry.disc_index < ini.disc_count) {
+      best = entry_path.size();
+      disc = entry.disc_index;
+    }
+  }
+  return disc;
+}
+
+// Moves what lies on disc 2 from first to second, for a folder that holds both discs.
+void split_discs(const std::string& setup_name, const ZOR::Csetup_ini& ini, Cdisc_builder& first,
+                 Cdisc_builder& second) {
+  const std::string game_data = setup_name + "/GameData/";
+  auto game_path = [&](const std::string& disc_path) {
+    return lower_ascii(disc_path).compare(0, game_data.size(), lower_ascii(game_data)) == 0
+               ? disc_path.substr(game_data.size())
+               : std::string();
+  };
+  for (auto it = first.folders.begin(); it != first.folders.end();) {
+    const std::string below = game_path(it->first);
+    if (below.empty() || disc_of(below, ini) != 1) {
+      ++it;
+      continue;
+    }
+    second.add_folder_with_parents(it->first);
+    it = first.folders.erase(it);
+  }
+  for (auto it = first.files.begin(); it != first.files.end();) {
+    const std::string below = game_path(it->second.disc_path);
+    if (below.empty() || disc_of(below, ini) != 1) {
+      ++it;
+      continue;
+    }
+    second.add_file(it->second);
+    it = first.files.erase(it);
+  }
+}
+
 bool add_program(Cdisc_builder& disc, const std::string& disc_path, const std::string& programs_folder,
                  const std::string& name, std::string& why) {
   const fs::path source = fs::absolute(programs_folder) / name;
@@ -163,7 +214,7 @@ bool make_autorun_ini(const std::wstring& name, std::string& content, std::strin
   std::wstring read;
   ZOR::Cautorun_problem problem;
   if (!wide_to_cp932(line, content) || !ZOR::read_autorun_ini_lines({line}, read, problem) || read != name) {
-    why = wide_to_utf8(name) + ": Autorun.ini cannot name this setup data folder";
+    why = utf8_of(name) + ": Autorun.ini cannot name this setup data folder";
     return false;
   }
   content += "\r\n";
@@ -179,7 +230,7 @@ bool read_setup_ini(const fs::path& folder, ZOR::Csetup_ini& ini, std::string& w
   const Cnative_files files(drive, folder.parent_path().string());
   ZOR::Cini_problem problem;
   if (!ZOR::read_setup_ini(files, drive + L"\\" + name, ZOR::Setup_ini_reader::setup, ini, problem)) {
-    why = (folder / "Setup.ini").string() + ": " + wide_to_utf8(problem.message);
+    why = (folder / "Setup.ini").string() + ": " + utf8_of(problem.message);
     return false;
   }
   return true;
@@ -204,10 +255,10 @@ bool lay_out_discs(const Clayout_input& input, Clayout& layout, std::string& why
   if (!add_setup_data(folder, setup_name, discs[0], why)) return false;
   if (disc_count == 2) {
     if (input.second_folder.empty()) {
-      why = "Setup.ini says #DISC_CNT = 2: give the second disc's folder too";
+      split_discs(setup_name, ini, discs[0], discs[1]);
+    } else if (!add_setup_data(fs::absolute(input.second_folder), setup_name, discs[1], why)) {
       return false;
     }
-    if (!add_setup_data(fs::absolute(input.second_folder), setup_name, discs[1], why)) return false;
   }
 
   for (int i = 0; i < 4; ++i) {
@@ -234,7 +285,7 @@ bool lay_out_discs(const Clayout_input& input, Clayout& layout, std::string& why
   }
   if (disc_count == 2) {
     for (int i = 0; i < 2; ++i) {
-      discs[i].add_made_file(setup_name + "/" + wide_to_utf8(ZOR::disc_marker_name(i)), "");
+      discs[i].add_made_file(setup_name + "/" + utf8_of(ZOR::disc_marker_name(i)), "");
     }
   }
   layout.discs.clear();

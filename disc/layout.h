@@ -48,7 +48,9 @@ extern const char* const program_names[5];
 // at the root, Autorun.ini when the parent of folder holds the maker's or folder is not
 // named "SetupData", and the setup data folder with the build's Setup, Foyer, Config and
 // Chronicle (in place of any found there) beside the maker's files. Disc 2 (#DISC_CNT = 2):
-// the second folder's files in a setup data folder of the same name. Each disc's marker
+// the second folder's files in a setup data folder of the same name; without a second
+// folder, each GameData file and folder of the #SETUP_FILE entries of disc 2 (the most
+// specific entry deciding) moves from disc 1 to disc 2. Each disc's marker
 // (DISC1, DISC2) in its setup data folder, in place of any found there. Returns false with
 // why set when something cannot be read.
 bool lay_out_discs(const Clayout_input& input, Clayout& layout, std::string& why);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "disc/layout_text.h"
 #include "disc/native_text.h"
 #include "lib/setting/setting_lexer.h"
 #include "lib/text/text.h"
@@ -91,7 +92,7 @@ std::string Cnative_files::linux_path(const std::wstring& path) const {
   while (start < path.size()) {
     std::size_t end = path.find(L'\\', start);
     if (end == std::wstring::npos) end = path.size();
-    const std::string name = wide_to_utf8(path.substr(start, end - start));
+    const std::string name = utf8_of(path.substr(start, end - start));
     start = end + 1;
     if (name.empty()) continue;
     std::string next = result + "/" + name;
@@ -131,7 +132,7 @@ bool Cnative_files::load_lines(const std::wstring& path, std::vector<std::wstrin
   // The programs' conversion stops at a NUL byte.
   text = text.substr(0, text.find('\0'));
   std::wstring wide;
-  cp932_to_wide(text.data(), text.size(), wide);
+  decode_cp932(text.data(), text.size(), wide);
   ZOR::split_lines(wide, lines);
   return true;
 }

@@ -1,6 +1,8 @@
 // iconv conversions between UTF-8, code page 932 and the native wide text (UTF-32).
 #include "disc/native_text.h"
 
+#include "disc/layout_text.h"
+
 #include <iconv.h>
 
 #include <algorithm>
@@ -71,15 +73,7 @@ std::string replacement_wide() {
 
 }  // namespace
 
-bool utf8_to_wide(const std::string& bytes, std::wstring& wide) {
-  Cconverter converter("WCHAR_T", "UTF-8");
-  std::string out;
-  const bool clean = converter.convert(bytes.data(), bytes.size(), 1, replacement_wide(), out);
-  wide = wide_of(out);
-  return clean;
-}
-
-std::string wide_to_utf8(const std::wstring& wide) {
+std::string utf8_of(const std::wstring& wide) {
   Cconverter converter("UTF-8", "WCHAR_T");
   std::string out;
   converter.convert(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t), sizeof(wchar_t),
@@ -87,7 +81,7 @@ std::string wide_to_utf8(const std::wstring& wide) {
   return out;
 }
 
-bool cp932_to_wide(const char* bytes, std::size_t count, std::wstring& wide) {
+bool decode_cp932(const char* bytes, std::size_t count, std::wstring& wide) {
   Cconverter converter("WCHAR_T", "CP932");
   std::string out;
   const bool clean = converter.convert(bytes, count, 1, replacement_wide(), out);
@@ -95,25 +89,10 @@ bool cp932_to_wide(const char* bytes, std::size_t count, std::wstring& wide) {
   return clean;
 }
 
-bool wide_to_cp932(const std::wstring& wide, std::string& bytes) {
-  if (!cp932_holds(wide)) {
-    bytes.clear();
-    return false;
-  }
-  Cconverter to("CP932", "WCHAR_T");
-  return to.convert(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t), sizeof(wchar_t), "?",
-                    bytes);
-}
-
 bool cp932_holds(const std::wstring& wide) {
-  Cconverter to("CP932", "WCHAR_T");
   std::string bytes;
-  if (!to.convert(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t), sizeof(wchar_t), "?",
-                  bytes)) {
-    return false;
-  }
   std::wstring back;
-  return cp932_to_wide(bytes.data(), bytes.size(), back) && back == wide;
+  return wide_to_cp932(wide, bytes) && cp932_to_wide(bytes, back) && back == wide;
 }
 
 std::size_t utf16_length(const std::wstring& wide) {

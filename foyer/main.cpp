@@ -33,7 +33,7 @@ bool read_command_line() {
                         error)) {
     return true;
   }
-  ZOR::message_box(L"コマンドラインの解析に失敗しました。\n" + error, program_caption, MB_OK);
+  ZOR::message_box(ZOR::command_line_message(error), program_caption, MB_OK);
   return false;
 }
 
@@ -70,7 +70,7 @@ bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
   Cmenu_environment& env = menu_environment;
   if (!read_command_line()) return false;
   if (env.setup_data_dir.empty()) {
-    startup_warning(L"モジュールの起動場所が指定されていません。");
+    startup_warning(ZOR::no_setup_data_dir_message());
     return false;
   }
   env.return_use = !env.return_path.empty();

@@ -36,7 +36,7 @@ bool read_command_line() {
                         error)) {
     return true;
   }
-  ZOR::message_box(L"コマンドラインの解析に失敗しました。\n" + error, program_caption, MB_OK);
+  ZOR::message_box(ZOR::command_line_message(error), program_caption, MB_OK);
   return false;
 }
 
@@ -94,7 +94,7 @@ bool open_mode_dialog() {
 bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
   Csetup_environment& env = setup_environment;
   if (env.setup_data_dir.empty()) {
-    startup_warning(L"モジュールの起動場所が指定されていません。");
+    startup_warning(ZOR::no_setup_data_dir_message());
     return false;
   }
   // An unknown mode would open no window and leave nothing to end the program.

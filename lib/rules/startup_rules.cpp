@@ -7,6 +7,12 @@ std::wstring startup_caption(Setup_ini_reader program) {
   return program == Setup_ini_reader::setup ? L"Setup.exe" : L"Foyer.exe";
 }
 
+std::wstring command_line_message(const std::wstring& parser_error) {
+  return L"コマンドラインの解析に失敗しました。\n" + parser_error;
+}
+
+std::wstring no_setup_data_dir_message() { return L"モジュールの起動場所が指定されていません。"; }
+
 const std::vector<Clayout_check>& disc_layout(Setup_ini_reader program) {
   static const std::vector<Clayout_check> setup = {
       {L"", 0, L"SetupData フォルダが見つかりませんでした。"},

@@ -15,6 +15,12 @@ namespace ZOR {
 // "Foyer.exe".
 std::wstring startup_caption(Setup_ini_reader program);
 
+// Setup's and Foyer's message for a command line that does not parse (a box without
+// icon): "コマンドラインの解析に失敗しました。\n" + the parser's error text.
+std::wstring command_line_message(const std::wstring& parser_error);
+// Their message when no /dir names the setup data folder.
+std::wstring no_setup_data_dir_message();
+
 // One check of the disc layout: the path below the setup data folder (empty: the folder
 // itself), the kind it must have (0 folder, 1 file) and the program's message when not.
 struct Clayout_check {

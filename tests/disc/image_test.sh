@@ -84,6 +84,17 @@ for sample in sample two; do
   rm -rf "$work/maker-$sample" "$work/again-$sample"
 done
 
+# One folder for both discs (the second disc's entries in its GameData, as Setup's tests
+# use tests/data/disc2): the same two images as from two folders.
+copy_reversed "$build/makers/two/SetupData" "$work/one/SetupData"
+copy_reversed "$build/makers/two/disc2/SetupData/GameData" "$work/one/SetupData/GameData"
+"$tool" build "$work/one/SetupData" -o "$work/one-out" --medium cd >/dev/null || fail "the build from one folder"
+for number in 1 2; do
+  cmp -s "$build/discs/two/disc$number.iso" "$work/one-out/disc$number.iso" ||
+    fail "disc$number.iso from one folder differs from the one of two folders"
+done
+rm -rf "$work/one" "$work/one-out"
+
 # A build without the programs stops at the check (status 1), one that cannot write its
 # output stops with status 2; neither leaves anything. Bad arguments give the usage and 2.
 status=0
