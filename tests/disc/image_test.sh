@@ -95,11 +95,11 @@ for number in 1 2; do
 done
 rm -rf "$work/one" "$work/one-out"
 
-# A build without the programs stops at the check (status 1), one that cannot write its
-# output stops with status 2; neither leaves anything. Bad arguments give the usage and 2.
+# A build without the programs' folder, and one that cannot write its output, stop with
+# status 2 and leave nothing. Bad arguments give the usage and 2.
 status=0
 "$tool" build "$build/makers/sample/SetupData" -o "$work/none" --programs "$work/nowhere" >/dev/null 2>&1 || status=$?
-[ "$status" = 1 ] || fail "a build without programs exits with $status, not 1"
+[ "$status" = 2 ] || fail "a build without programs exits with $status, not 2"
 [ -z "$(ls -A "$work/none" 2>/dev/null)" ] || fail "a build without programs left $(ls "$work/none")"
 : > "$work/file"
 status=0
