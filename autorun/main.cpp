@@ -5,14 +5,12 @@
 #include <vector>
 
 #include "autorun/hand_over.h"
-#include "lib/file/file.h"
-#include "lib/setting/setting_file.h"
+#include "lib/file/platform_files.h"
+#include "lib/rules/autorun_ini.h"
 #include "lib/window/application.h"
 #include "lib/window/single_instance.h"
 
 namespace {
-
-const wchar_t default_setup_data_name[] = L"SetupData";
 
 // True when none of the disc's other programs runs. Each name is only probed: created with
 // ownership and closed again at once. A name that cannot be created ends Autorun with the
@@ -25,47 +23,34 @@ bool no_launcher_running() {
   return true;
 }
 
-// The setup data name from Autorun.ini beside the program: blank lines and
-// #SETUP_DATA = "<name>" lines (a later one wins); no file (or a folder of that name)
-// keeps the default. False after the message of a file that cannot be read or of its
-// first line that is anything else.
+// Shows one of Autorun's problems: caption "Autorun.exe", with or without the warning icon.
+void show_problem(const ZOR::Cautorun_problem& problem) { autorun_message(problem.message, !problem.warning); }
+
+// The setup data name from Autorun.ini beside the program (the rules' reading). False after
+// the message of a file that cannot be read or of its first line that is anything else.
 bool read_setup_data_name(std::wstring& name) {
-  name = default_setup_data_name;
-  const std::wstring path = ZOR::application.program_folder + L"\\" + L"Autorun.ini";
-  if (ZOR::path_kind(path) != 1) return true;
-  std::wstring value;
-  const std::vector<ZOR::Csetting_rule> rules = {
-      {L"#SETUP_DATA = %s", {&value}, [&name, &value] { name = value; }},
-  };
-  const ZOR::Csetting_read_result result =
-      ZOR::read_setting_file(path, rules, ZOR::Csetting_syntax{false, ZOR::Unmatched_line::stop});
-  if (result.problem == ZOR::Setting_problem::open_failed) {
-    autorun_message(L"Autorun.ini が開けませんでした。");
-    return false;
-  }
-  if (result.problem != ZOR::Setting_problem::none) {
-    autorun_message(L"Autorun.ini の解析に失敗しました。(" + std::to_wstring(result.line) + L"行目)");
-    return false;
-  }
-  return true;
+  ZOR::Cautorun_problem problem;
+  if (ZOR::read_setup_data_name(ZOR::platform_files(), ZOR::application.program_folder, name, problem)) return true;
+  show_problem(problem);
+  return false;
 }
 
 // Kickoff when the setup data folder holds one (its failure does not bring Foyer); else
 // the disc's Foyer and Setup must be there, and the copy of Foyer starts.
 void hand_over(const std::wstring& setup_data_folder) {
-  if (ZOR::path_kind(setup_data_folder + L"\\" + L"Kickoff.exe") == 1) {
-    run_kickoff(setup_data_folder);
-    return;
+  const ZOR::Autorun_hand_over way = ZOR::autorun_hand_over(ZOR::platform_files(), setup_data_folder);
+  switch (way) {
+    case ZOR::Autorun_hand_over::kickoff:
+      run_kickoff(setup_data_folder);
+      return;
+    case ZOR::Autorun_hand_over::foyer:
+      run_foyer_from_temp(setup_data_folder);
+      return;
+    case ZOR::Autorun_hand_over::no_foyer:
+    case ZOR::Autorun_hand_over::no_setup:
+      show_problem(ZOR::hand_over_problem(way));
+      return;
   }
-  if (ZOR::path_kind(setup_data_folder + L"\\" + L"Foyer.exe") != 1) {
-    autorun_message(L"Foyer.exe が見つかりませんでした。", true);
-    return;
-  }
-  if (ZOR::path_kind(setup_data_folder + L"\\" + L"Setup.exe") != 1) {
-    autorun_message(L"Setup.exe が見つかりませんでした。", true);
-    return;
-  }
-  run_foyer_from_temp(setup_data_folder);
 }
 
 // Autorun's whole run, top to bottom; it holds "LumoraAutorun" until it returns.

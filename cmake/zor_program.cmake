@@ -71,7 +71,8 @@ function(zor_add_program target output_name)
   endif()
   set_target_properties(${target} PROPERTIES OUTPUT_NAME ${output_name}
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-  target_link_options(${target} PRIVATE -municode -mwindows)
+  # A release program ships without its symbols (about 1 MB of each program).
+  target_link_options(${target} PRIVATE -municode -mwindows $<$<CONFIG:Release>:-s>)
   target_link_libraries(${target} PRIVATE zor)
 endfunction()
 

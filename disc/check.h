@@ -31,6 +31,10 @@ struct Ccheck_input {
   // The folder holding the build's Setup.exe, Foyer.exe, Config.exe, Chronicle.exe and
   // Autorun.exe: a program missing from folder is taken as this one, which build adds.
   std::string programs_folder;
+  // True (as for build, which writes the markers itself): the disc markers of a two-disc
+  // game are not looked for; false: the folders are checked as laid-out discs, and a missing
+  // DISC1 or DISC2 is Setup's prompt for that disc.
+  bool markers_from_build = true;
 };
 
 // Checks everything and appends every problem found to problems, in a stable order.

@@ -9,6 +9,8 @@
 #include "lib/cmdline/command_line.h"
 #include "lib/error/error.h"
 #include "lib/file/file.h"
+#include "lib/file/platform_files.h"
+#include "lib/rules/startup_rules.h"
 #include "lib/setting/setting_file.h"
 #include "lib/window/application.h"
 #include "lib/window/icon_file.h"
@@ -31,23 +33,18 @@ bool read_command_line() {
                         error)) {
     return true;
   }
-  ZOR::message_box(L"コマンドラインの解析に失敗しました。\n" + error, program_caption, MB_OK);
+  ZOR::message_box(ZOR::command_line_message(error), program_caption, MB_OK);
   return false;
 }
 
-// The disc layout: the two folders, Setup.exe, and the three files beside it.
+// The disc layout as the rules give it for Foyer. False after the first failed check's message.
 bool check_disc_layout() {
-  const Cmenu_environment& env = menu_environment;
-  const std::wstring failed = ZOR::first_failed_path_check({
-      {env.setup_data_dir, 0, L"SetupData フォルダが見つかりませんでした。"},
-      {env.game_data_dir, 0, L"GameData フォルダが見つかりませんでした。"},
-      {env.setup_data_dir + L"\\" + L"Setup.exe", 1, L"Setup.exe が見つかりませんでした。"},
-      {env.setup_data_dir + L"\\Setup.ini", 1, L"Setup.ini が見つかりませんでした。"},
-      {env.setup_data_dir + L"\\Setup.bmp", 1, L"Setup.bmp が見つかりませんでした。"},
-      {env.setup_data_dir + L"\\Setup.ico", 1, L"Setup.ico が見つかりませんでした。"},
-  });
-  if (failed.empty()) return true;
-  startup_warning(failed);
+  ZOR::Cini_problem problem;
+  if (ZOR::check_disc_layout(ZOR::platform_files(), ZOR::Setup_ini_reader::foyer, menu_environment.setup_data_dir,
+                             problem)) {
+    return true;
+  }
+  startup_warning(problem.message);
   return false;
 }
 
@@ -73,7 +70,7 @@ bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
   Cmenu_environment& env = menu_environment;
   if (!read_command_line()) return false;
   if (env.setup_data_dir.empty()) {
-    startup_warning(L"モジュールの起動場所が指定されていません。");
+    startup_warning(ZOR::no_setup_data_dir_message());
     return false;
   }
   env.return_use = !env.return_path.empty();
@@ -89,10 +86,10 @@ bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
   env.setup_icon_large = icon_large.handle();
   env.setup_icon_small = icon_small.handle();
   if (!load_title_bitmap(env.setup_data_dir + L"\\Setup.bmp")) {
-    menu_warning(L"Setup.bmp の読み込みに失敗しました。");
+    menu_warning(ZOR::title_bitmap_load_message());
     return false;
   }
-  env.reg_key_path = L"Software\\" + env.reg_path;
+  env.reg_key_path = ZOR::game_key_path(env.reg_path);
   if (!ZOR::get_documents_folder(env.documents_dir)) {
     menu_warning(L"マイドキュメントのパスが取得できませんでした。\n" + ZOR::get_last_error_text());
     return false;

@@ -6,7 +6,8 @@
 #include <cstring>
 
 #include "lib/error/error.h"
-#include "lib/file/file.h"
+#include "lib/file/platform_files.h"
+#include "lib/rules/picture_headers.h"
 #include "lib/window/application.h"
 
 ZOR::Csurface title_surface;
@@ -32,15 +33,9 @@ class Cbitmap_owner {
 // platform's loader cannot be asked: under Wine it hands such a file back as a bottom-up
 // bitmap with blank pixels. A file too short to tell is left to the loader.
 bool stored_top_down(const std::wstring& path) {
-  ZOR::Cfile file;
-  if (!file.open(path, L"rb")) return false;
-  unsigned char head[26] = {};
-  if (ZOR::file_read(head, sizeof head, file.handle) != static_cast<std::int64_t>(sizeof head)) return false;
-  std::uint32_t info_size = 0;
-  std::int32_t height = 0;
-  std::memcpy(&info_size, head + 14, sizeof info_size);
-  std::memcpy(&height, head + 22, sizeof height);
-  return info_size >= sizeof(BITMAPINFOHEADER) && height < 0;
+  std::string head;
+  if (!ZOR::platform_files().read_head(path, ZOR::bitmap_head_size, head)) return false;
+  return ZOR::bitmap_stored_top_down(reinterpret_cast<const unsigned char*>(head.data()), head.size());
 }
 
 }  // namespace
@@ -55,8 +50,8 @@ bool load_title_bitmap(const std::wstring& path) {
   DIBSECTION section = {};
   if (GetObjectW(bitmap.get(), sizeof section, &section) != static_cast<int>(sizeof section)) return false;
   const int bits = section.dsBmih.biBitCount;
-  if (bits != 24 && bits != 32) {
-    ZOR::show_error(L"24bit / 32bit 以外のビットマップには対応していません。");
+  if (!ZOR::is_title_bitmap_depth(bits)) {
+    ZOR::show_error(ZOR::title_bitmap_depth_message());
     return false;
   }
   const std::int32_t height = section.dsBm.bmHeight;

@@ -4,7 +4,8 @@
 # and an Xvfb display that is stopped again (by its PID) when the calling script exits.
 
 ZOR_PACKAGES="mingw-w64 g++-mingw-w64-x86-64-posix wine64 wine xvfb libboost-dev googletest
-  cmake ninja-build fonts-ipafont-gothic imagemagick locales x11-utils genisoimage fuseiso"
+  cmake ninja-build fonts-ipafont-gothic imagemagick locales x11-utils genisoimage fuseiso
+  g++ pkg-config libisofs-dev xorriso"
 
 # Installs the Debian packages that are missing, and only those.
 zor_install_packages() {
@@ -113,6 +114,21 @@ zor_map_disc() {
   ln -sfn "$disc_root" "$WINEPREFIX/dosdevices/d:"
   ZOR_DISC_LINK="$WINEPREFIX/dosdevices/d:"
   export ZOR_DISC_DRIVE=D: ZOR_DISC_SOURCE
+}
+
+# Changes the disc in drive D: that zor_map_disc made: the mounted image is unmounted (lazily
+# when a program still holds one of its files open; the programs then read the new disc as
+# after a real change) and the image $1 mounted in its place; without a mounted image the
+# disc folder $2 stands in.
+zor_change_disc() {
+  if [ -n "${ZOR_DISC_MOUNT:-}" ]; then
+    fusermount -u "$ZOR_DISC_MOUNT" 2>/dev/null || fusermount -u -z "$ZOR_DISC_MOUNT"
+    fuseiso "$1" "$ZOR_DISC_MOUNT" -o allow_other || { echo "note: $1 could not be mounted"; return 1; }
+    ZOR_DISC_SOURCE="the image $1"
+  else
+    ln -sfn "$2" "$ZOR_DISC_LINK"
+    ZOR_DISC_SOURCE="the disc folder $2"
+  fi
 }
 
 zor_stop_session() {

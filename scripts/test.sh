@@ -56,7 +56,7 @@ if [ "${selected:-0}" -gt 0 ]; then
   zor_start_display
   zor_prepare_prefix "$build/wineprefix"
   zor_mount_small_drive "$build/small-drive"
-  zor_map_disc "$build/sample_disc.iso" "$build/sample_disc" "$build/disc-mount"
+  zor_map_disc "$build/discs/sample/disc1.iso" "$build/sample_disc" "$build/disc-mount"
   ctest --test-dir "$build" --output-on-failure -j2 "$@"
 fi
 [ "$native" -eq 0 ] || { echo "== native tests failed"; exit "$native"; }

@@ -5,6 +5,7 @@
 
 #include "lib/error/error.h"
 #include "lib/file/file.h"
+#include "lib/rules/disc_entries.h"
 #include "lib/text/text.h"
 #include "setup/copy_engine.h"
 #include "setup/resource.h"
@@ -52,7 +53,7 @@ bool measure_install_sizes() {
         break;
       }
       default:
-        warn(entry.path + L" ファイルまたはフォルダが見つかりませんでした。");
+        warn(ZOR::missing_entry_message(entry.path));
         return false;
     }
   }

@@ -4,8 +4,10 @@
 #include "lib/cmdline/command_line.h"
 #include "lib/error/error.h"
 #include "lib/file/file.h"
+#include "lib/file/platform_files.h"
 #include "lib/file/program_files.h"
 #include "lib/registry/registry_key.h"
+#include "lib/rules/startup_rules.h"
 #include "lib/setting/setting_file.h"
 #include "lib/setting/setup_ini.h"
 #include "lib/window/application.h"
@@ -34,21 +36,18 @@ bool read_command_line() {
                         error)) {
     return true;
   }
-  ZOR::message_box(L"コマンドラインの解析に失敗しました。\n" + error, program_caption, MB_OK);
+  ZOR::message_box(ZOR::command_line_message(error), program_caption, MB_OK);
   return false;
 }
 
-// The disc layout: the setup data folder and GameData are folders, Setup.ini and Setup.ico files.
+// The disc layout as the rules give it for Setup. False after the first failed check's message.
 bool check_disc_layout() {
-  const Csetup_environment& env = setup_environment;
-  const std::wstring failed = ZOR::first_failed_path_check({
-      {env.setup_data_dir, 0, L"SetupData フォルダが見つかりませんでした。"},
-      {env.game_data_dir, 0, L"GameData フォルダが見つかりませんでした。"},
-      {env.setup_data_dir + L"\\Setup.ini", 1, L"Setup.ini が見つかりませんでした。"},
-      {env.setup_data_dir + L"\\Setup.ico", 1, L"Setup.ico が見つかりません。"},
-  });
-  if (failed.empty()) return true;
-  startup_warning(failed);
+  ZOR::Cini_problem problem;
+  if (ZOR::check_disc_layout(ZOR::platform_files(), ZOR::Setup_ini_reader::setup, setup_environment.setup_data_dir,
+                             problem)) {
+    return true;
+  }
+  startup_warning(problem.message);
   return false;
 }
 
@@ -95,7 +94,7 @@ bool open_mode_dialog() {
 bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
   Csetup_environment& env = setup_environment;
   if (env.setup_data_dir.empty()) {
-    startup_warning(L"モジュールの起動場所が指定されていません。");
+    startup_warning(ZOR::no_setup_data_dir_message());
     return false;
   }
   // An unknown mode would open no window and leave nothing to end the program.
@@ -118,7 +117,7 @@ bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
   env.icon_large = icon_large.handle();
   env.icon_small = icon_small.handle();
 
-  env.reg_key_path = L"Software\\" + env.reg_path;
+  env.reg_key_path = ZOR::game_key_path(env.reg_path);
   env.target_base_dir = ZOR::program_files_folder();
   env.install_dir = join_path(env.target_base_dir, env.reg_path);
   if (env.mode == L"uninstall" && !read_installation()) return false;

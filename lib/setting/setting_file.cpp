@@ -3,6 +3,8 @@
 
 #include "lib/error/error.h"
 #include "lib/file/file.h"
+#include "lib/file/platform_files.h"
+#include "lib/rules/startup_rules.h"
 #include "lib/setting/setting_lexer.h"
 #include "lib/text/codepage.h"
 
@@ -14,32 +16,6 @@ namespace ZOR {
 namespace {
 
 const std::int64_t largest_text_file = 64LL * 1024 * 1024;
-
-// Foyer's checks of what the menu keys name on the disc, in their order; the paths are
-// joined already. False with the first problem.
-bool menu_targets_ok(const std::wstring& setup_data_dir, const Csetup_ini& ini, Cini_problem& problem) {
-  const std::wstring& title = ini.game_title;
-  if (ini.direct_x_use) {
-    if (path_kind(setup_data_dir + L"\\DirectX") != 0) {
-      problem = Cini_problem{L"DirectX フォルダが見つかりませんでした。", title, 0};
-      return false;
-    }
-    if (path_kind(setup_data_dir + L"\\DirectX\\DXSETUP.exe") != 1) {
-      problem = Cini_problem{L"DXSETUP.exe が見つかりませんでした。", title, 0};
-      return false;
-    }
-  }
-  if (ini.manual_use && path_kind(ini.manual_path) != 1) {
-    problem = Cini_problem{ini.manual_path + L" が見つかりませんでした。", title, 0};
-    return false;
-  }
-  // The extra button may open a folder: only a missing target fails.
-  if (ini.ex_button_use && path_kind(ini.ex_button_path) < 0) {
-    problem = Cini_problem{ini.ex_button_path + L" が見つかりませんでした。", title, 0};
-    return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -86,17 +62,7 @@ Csetting_read_result read_setting_file(const std::wstring& path, const std::vect
 
 bool read_setup_ini(const std::wstring& setup_data_dir, Setup_ini_reader reader, Csetup_ini& ini,
                     Cini_problem& problem) {
-  ini = Csetup_ini();
-  std::vector<std::wstring> lines;
-  if (!load_text_lines(setup_data_dir + L"\\Setup.ini", lines)) {
-    problem = Cini_problem{L"Setup.ini が開けませんでした。",
-                           reader == Setup_ini_reader::setup ? L"Setup.exe" : L"Foyer.exe", 0};
-    return false;
-  }
-  if (!read_setup_ini_lines(lines, reader, ini, problem)) return false;
-  ini.manual_path = setup_data_dir + L"\\" + ini.manual_path;
-  ini.ex_button_path = setup_data_dir + L"\\" + ini.ex_button_path;
-  return reader == Setup_ini_reader::setup || menu_targets_ok(setup_data_dir, ini, problem);
+  return read_setup_ini(platform_files(), setup_data_dir, reader, ini, problem);
 }
 
 bool find_reg_path(const std::wstring& path, std::wstring& reg_path) {

@@ -23,13 +23,7 @@ bool load_text_lines(const std::wstring& path, std::vector<std::wstring>& lines)
 Csetting_read_result read_setting_file(const std::wstring& path, const std::vector<Csetting_rule>& rules,
                                        const Csetting_syntax& syntax);
 
-// The one reading of Setup.ini by Setup and Foyer: loads setup_data_dir + "\Setup.ini",
-// runs read_setup_ini_lines for reader, joins the manual's and the extra button's paths
-// below setup_data_dir (setup_data_dir + "\" + the value as written) and, for Foyer, checks
-// what the menu keys name: the DirectX folder and "DirectX\DXSETUP.exe", the manual (a
-// file) and the extra button's target (a file or folder). Returns false with the first
-// problem; a file that cannot be loaded gives "Setup.ini が開けませんでした。" with the
-// reader's caption.
+// The rules' read_setup_ini (lib/rules/startup_rules.h) over the platform's file system.
 bool read_setup_ini(const std::wstring& setup_data_dir, Setup_ini_reader reader, Csetup_ini& ini,
                     Cini_problem& problem);
 

@@ -10,13 +10,6 @@ void Cicon::reset(HICON icon) {
   icon_ = icon;
 }
 
-bool is_icon_header(const unsigned char* bytes, long long count) {
-  if (count < 6) return false;
-  unsigned reserved = bytes[0] | (bytes[1] << 8);
-  unsigned type = bytes[2] | (bytes[3] << 8);
-  return reserved == 0 && type == 1;
-}
-
 namespace {
 
 HICON load_icon_at(const std::wstring& path, int size) {
@@ -31,7 +24,7 @@ Icon_file_problem load_icon_file(const std::wstring& path, Cicon& large, Cicon& 
   {
     Cfile file;
     if (!file.open(path, L"rb")) return Icon_file_problem::cannot_open;
-    unsigned char header[6] = {};
+    unsigned char header[icon_header_size] = {};
     long long count = file_read(header, sizeof header, file.handle);
     if (!is_icon_header(header, count)) return Icon_file_problem::not_an_icon;
   }
@@ -43,20 +36,6 @@ Icon_file_problem load_icon_file(const std::wstring& path, Cicon& large, Cicon& 
     return Icon_file_problem::damaged;
   }
   return Icon_file_problem::none;
-}
-
-std::wstring icon_file_message(Icon_file_problem problem) {
-  switch (problem) {
-    case Icon_file_problem::cannot_open:
-      return L"Setup.ico が開けませんでした。";
-    case Icon_file_problem::not_an_icon:
-      return L"Setup.ico が bmp 形式になっています。アイコンエディタ等で正しいアイコンを作成して下さい。";
-    case Icon_file_problem::damaged:
-      return L"Setup.ico が読み込めませんでした。ファイルが壊れている可能性があります。";
-    case Icon_file_problem::none:
-      break;
-  }
-  return std::wstring();
 }
 
 }  // namespace ZOR

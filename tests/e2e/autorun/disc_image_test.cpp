@@ -1,6 +1,7 @@
-// The sample disc in the CD-ROM drive that scripts/test.sh maps (the built image mounted
-// read-only when run as root, else the assembled disc folder): a CD-ROM to the programs,
-// holding the assembled disc file for file, with autorun.inf naming Autorun.exe.
+// The sample disc in the CD-ROM drive that scripts/test.sh maps (the image lumora-disc wrote,
+// mounted read-only with fuseiso when run as root, else the disc folder that osirrox
+// extracted from it): a CD-ROM to the programs, holding that folder file for file, with
+// autorun.inf naming Autorun.exe, the disc's icon and the game's title.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,7 +30,9 @@ TEST(DiscImage, CdRomDriveHoldsTheAssembledDisc) {
     EXPECT_EQ(driver::read_bytes(drive + L"\\" + entry), driver::read_bytes(folder + L"\\" + entry))
         << testing::PrintToString(entry);
   }
-  EXPECT_EQ(driver::read_bytes(drive + L"\\autorun.inf"), "[autorun]\r\nopen=Autorun.exe\r\n");
+  // open=, the icon and the title as a Japanese Windows shows it (code page 932 bytes).
+  EXPECT_EQ(driver::read_bytes(drive + L"\\autorun.inf"),
+            "[autorun]\r\nopen=Autorun.exe\r\nicon=SetupData\\Setup.ico\r\nlabel=" + driver::to_ansi(L"月影の庭") + "\r\n");
   if (environment(L"ZOR_DISC_SOURCE").rfind(L"the image", 0) == 0) {
     const std::wstring written = drive + L"\\written.txt";
     EXPECT_FALSE(driver::write_bytes(written, "x")) << "the image is read-only";

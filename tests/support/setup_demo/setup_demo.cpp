@@ -1,6 +1,8 @@
 // SetupDemo.exe, run by scripts/demo.sh: walks through an install and an uninstall of the
-// sample disc with the real Setup.exe, as a user would, and saves a picture of the screen
-// at each dialog into the folder named by ZOR_DEMO_SHOTS (BMP; the script makes PNGs).
+// two-disc sample with the real Setup.exe, as a user would, from the first disc's image in
+// the CD-ROM drive (ZOR_DISC_DRIVE); when Setup asks for the second disc the script changes
+// the disc in the drive (ZOR_DISC_CHANGE), and a picture of the screen at each dialog goes
+// into the folder named by ZOR_DEMO_SHOTS (BMP; the script makes PNGs).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -22,29 +24,32 @@ using driver::Box_icon;
 
 const wchar_t title[] = L"星降る夜の物語 完全版";
 const wchar_t reg_key[] = L"Software\\Lumora\\Hoshifuru2";
-// The two-disc sample, grown so that the dialogs stay long enough on screen to be seen:
-// a 1 GB film (zeros, no room taken on the disc) and a voice folder of 3000 small files.
-std::wstring prepare_disc(const std::wstring& folder) {
-  std::wstring dir = folder + L"\\SetupData";
-  driver::copy_folder_tree(driver::source_path(L"tests\\data\\disc2\\SetupData"), dir);
-  std::wstring game = dir + L"\\GameData";
-  EXPECT_TRUE(driver::make_sized_file(game + L"\\movie\\film.mpg", 1LL << 30));
-  CreateDirectoryW((game + L"\\voice").c_str(), nullptr);
-  for (int i = 0; i < 3000; ++i) {
-    EXPECT_TRUE(driver::write_bytes(game + L"\\voice\\v" + std::to_wstring(i) + L".ogg", std::string(1024, 'v')));
-  }
-  std::string ini = driver::read_bytes(dir + L"\\Setup.ini");
-  std::string old_size = "#SETUP_SIZE = 38141";
-  ini.replace(ini.find(old_size), old_size.size(), "#SETUP_SIZE = " + std::to_string((1LL << 30) + 38141 + 3000 * 1024));
-  ini += "#SETUP_FILE = \"voice\", 1\n";
-  EXPECT_TRUE(driver::write_bytes(dir + L"\\Setup.ini", ini));
-  return dir;
+// Asks scripts/demo.sh for disc number in the drive, as a player changes discs: it writes the
+// number into the folder ZOR_DISC_CHANGE and waits until the script, which unmounts the
+// image and mounts the other one, answers with the file "done".
+void change_disc(int number) {
+  const std::wstring folder = environment(L"ZOR_DISC_CHANGE");
+  ASSERT_FALSE(folder.empty()) << "ZOR_DISC_CHANGE names the folder of disc changes (scripts/demo.sh)";
+  const std::wstring done = folder + L"\\done";
+  DeleteFileW(done.c_str());
+  ASSERT_TRUE(driver::write_bytes(folder + L"\\request.part", std::to_string(number)));
+  ASSERT_TRUE(MoveFileExW((folder + L"\\request.part").c_str(), (folder + L"\\request").c_str(), MOVEFILE_REPLACE_EXISTING));
+  const ULONGLONG deadline = GetTickCount64() + driver::default_timeout_ms;
+  while (!driver::exists(done) && GetTickCount64() < deadline) Sleep(50);
+  ASSERT_TRUE(driver::exists(done)) << "disc " << number << " was not put into the drive";
+  printf("disc %d is in the drive\n", number);
 }
 
 TEST(SetupDemo, InstallAndUninstallTheSampleDisc) {
   ASSERT_FALSE(environment(L"ZOR_DEMO_SHOTS").empty()) << "ZOR_DEMO_SHOTS names the screenshot folder";
+  const std::wstring drive = environment(L"ZOR_DISC_DRIVE");
+  ASSERT_FALSE(drive.empty()) << "ZOR_DISC_DRIVE names the drive holding the first disc (scripts/demo.sh)";
+  const std::wstring dir = drive + L"\\SetupData";
+  // Setup runs from a copy, as Foyer starts it from the temporary folder: the disc in the
+  // drive changes under it.
   driver::Ctemp_folder work;
-  const std::wstring dir = prepare_disc(work.path());
+  const std::wstring setup_program = work.path() + L"\\Setup.exe";
+  ASSERT_TRUE(CopyFileW((dir + L"\\Setup.exe").c_str(), setup_program.c_str(), FALSE));
   const std::wstring games = L"C:\\Games";
   CreateDirectoryW(games.c_str(), nullptr);
   const std::wstring arguments = L"/dir=\"" + ZOR::escape_argument_value(dir) + L"\"";
@@ -52,7 +57,7 @@ TEST(SetupDemo, InstallAndUninstallTheSampleDisc) {
 
   printf("Setup, mode \"setup\":\n");
   driver::Cprocess setup;
-  ASSERT_TRUE(setup.start(driver::program_path(L"Setup.exe"), L"/mode=\"setup\" " + arguments));
+  ASSERT_TRUE(setup.start(setup_program, L"/mode=\"setup\" " + arguments, work.path()));
   HWND dialog = driver::wait_dialog(setup.id(), title, 1010);
   ASSERT_TRUE(dialog);
   settle_and_shoot("setup-dialog");
@@ -78,11 +83,11 @@ TEST(SetupDemo, InstallAndUninstallTheSampleDisc) {
     GetWindowRect(waiting, &area);
     SetWindowPos(waiting, HWND_TOP, area.left, area.top - 330, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     EXPECT_EQ(driver::item_text(waiting, 1014), L"ディスクを読み込んでいます…。");
+    EXPECT_EQ(prompt.text, L"星降る夜の物語 ディスク２を入れて下さい。");
     settle_and_shoot("disc-prompt-and-waiting-window");
+    change_disc(2);
     ASSERT_TRUE(driver::answer_message_box(prompt, IDOK));
   }
-  ASSERT_TRUE(driver::write_bytes(dir + L"\\DISC2", ""));
-  answer_box(setup.id(), L"星降る夜の物語 ディスク２を入れて下さい。", IDOK, "");
   HWND progress = driver::wait_dialog(setup.id(), L"セットアップ中", 1013);
   ASSERT_TRUE(progress);
   while (driver::item_text(progress, 1014) != L"film.mpg" && driver::window_process(progress) != 0) Sleep(5);
@@ -92,9 +97,10 @@ TEST(SetupDemo, InstallAndUninstallTheSampleDisc) {
   ASSERT_TRUE(setup.wait_exit(&exit_code));
   EXPECT_EQ(exit_code, 0u);
 
-  printf("Setup, mode \"uninstall\":\n");
+  printf("Setup, mode \"uninstall\", with the first disc back in the drive:\n");
+  change_disc(1);
   driver::Cprocess uninstall;
-  ASSERT_TRUE(uninstall.start(driver::program_path(L"Setup.exe"), L"/mode=\"uninstall\" " + arguments));
+  ASSERT_TRUE(uninstall.start(setup_program, L"/mode=\"uninstall\" " + arguments, work.path()));
   HWND uninstall_dialog = driver::wait_dialog(uninstall.id(), title, 1015);
   ASSERT_TRUE(uninstall_dialog);
   settle_and_shoot("uninstall-dialog");

@@ -1,0 +1,54 @@
+// Strict code page conversions through iconv (glibc's CP932 is Windows's code page 932).
+#include "disc/layout_text.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+namespace disc {
+namespace {
+
+// Converts length bytes at input from one iconv encoding to another; false on any character
+// that does not convert (no transliteration, no skipping).
+bool convert(const char* to, const char* from, const char* input, std::size_t length, std::string& output) {
+  output.clear();
+  iconv_t converter = iconv_open(to, from);
+  if (converter == reinterpret_cast<iconv_t>(-1)) return false;
+  char* in = const_cast<char*>(input);
+  std::size_t in_left = length;
+  char buffer[4096];
+  bool ok = true;
+  while (in_left > 0) {
+    char* out = buffer;
+    std::size_t out_left = sizeof buffer;
+    const std::size_t result = iconv(converter, &in, &in_left, &out, &out_left);
+    output.append(buffer, out - buffer);
+    if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+      ok = false;
+      break;
+    }
+  }
+  iconv_close(converter);
+  return ok;
+}
+
+bool bytes_to_wide(const char* from, const std::string& bytes, std::wstring& wide) {
+  std::string raw;
+  wide.clear();
+  if (!convert("WCHAR_T", from, bytes.data(), bytes.size(), raw)) return false;
+  wide.assign(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / sizeof(wchar_t));
+  return true;
+}
+
+bool wide_to_bytes(const char* to, const std::wstring& wide, std::string& bytes) {
+  return convert(to, "WCHAR_T", reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t), bytes);
+}
+
+}  // namespace
+
+bool utf8_to_wide(const std::string& utf8, std::wstring& wide) { return bytes_to_wide("UTF-8", utf8, wide); }
+bool wide_to_utf8(const std::wstring& wide, std::string& utf8) { return wide_to_bytes("UTF-8", wide, utf8); }
+bool cp932_to_wide(const std::string& bytes, std::wstring& wide) { return bytes_to_wide("CP932", bytes, wide); }
+bool wide_to_cp932(const std::wstring& wide, std::string& bytes) { return wide_to_bytes("CP932", wide, bytes); }
+
+}  // namespace disc

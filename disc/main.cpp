@@ -1,0 +1,157 @@
+// lumora-disc: checks a game maker's setup data folder against the programs' rules, and builds
+// the checked disc images from it. Exit status 0 clean/written, 1 problems, 2 could not run.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "disc/check.h"
+#include "disc/image.h"
+#include "disc/layout.h"
+#include "disc/medium.h"
+
+namespace {
+
+const char usage_text[] =
+    "usage: lumora-disc check FOLDER [SECOND_DISC_FOLDER] [--medium cd|dvd|dvd-dl|bd] [--programs DIR]\n"
+    "       lumora-disc build FOLDER [SECOND_DISC_FOLDER] -o OUTPUT [--medium cd|dvd|dvd-dl|bd]\n"
+    "                         [--label LABEL] [--programs DIR]\n"
+    "FOLDER is the game's setup data folder (Setup.ini, Setup.bmp, Setup.ico, GameData, ...);\n"
+    "build writes OUTPUT/disc1.iso (and disc2.iso for a game of two discs).\n";
+
+enum Exit_status { exit_clean = 0, exit_problems = 1, exit_failed = 2 };
+
+struct Carguments {
+  std::string command;
+  std::vector<std::string> folders;
+  std::string output;
+  std::string medium = "dvd";
+  std::string label;
+  std::string programs;
+};
+
+int usage(const std::string& why) {
+  if (!why.empty()) std::fprintf(stderr, "lumora-disc: %s\n", why.c_str());
+  std::fputs(usage_text, stderr);
+  return exit_failed;
+}
+
+// Takes "--name VALUE" or "--name=VALUE" at argv[i] into value; false when it is not that option.
+bool take_option(int argc, char** argv, int& i, const char* name, std::string& value, std::string& why) {
+  const std::size_t length = std::strlen(name);
+  if (std::strncmp(argv[i], name, length) != 0) return false;
+  if (argv[i][length] == '=') {
+    value = argv[i] + length + 1;
+  } else if (argv[i][length] == '\0') {
+    if (i + 1 >= argc) {
+      why = std::string(name) + " needs a value";
+      value.clear();
+      return true;
+    }
+    value = argv[++i];
+  } else {
+    return false;
+  }
+  if (value.empty()) why = std::string(name) + " needs a value";
+  return true;
+}
+
+// Parses the command line; false with why set when it is not one lumora-disc understands.
+bool parse_arguments(int argc, char** argv, Carguments& arguments, std::string& why) {
+  if (argc < 2) {
+    why = "no command";
+    return false;
+  }
+  arguments.command = argv[1];
+  if (arguments.command != "check" && arguments.command != "build") {
+    why = "unknown command " + arguments.command;
+    return false;
+  }
+  const bool build = arguments.command == "build";
+  for (int i = 2; i < argc; ++i) {
+    if (take_option(argc, argv, i, "--medium", arguments.medium, why) ||
+        take_option(argc, argv, i, "--programs", arguments.programs, why) ||
+        (build && (take_option(argc, argv, i, "-o", arguments.output, why) ||
+                   take_option(argc, argv, i, "--output", arguments.output, why) ||
+                   take_option(argc, argv, i, "--label", arguments.label, why)))) {
+      if (!why.empty()) return false;
+      continue;
+    }
+    if (argv[i][0] == '-') {
+      why = std::string("unknown option ") + argv[i];
+      return false;
+    }
+    arguments.folders.push_back(argv[i]);
+  }
+  if (arguments.folders.empty() || arguments.folders.size() > 2) {
+    why = arguments.folders.empty() ? "no FOLDER" : "more than two folders";
+    return false;
+  }
+  if (build && arguments.output.empty()) {
+    why = "build needs -o OUTPUT";
+    return false;
+  }
+  disc::Cmedium medium;
+  if (!disc::medium_from_option(arguments.medium, medium)) {
+    why = "unknown medium " + arguments.medium + " (cd, dvd, dvd-dl or bd)";
+    return false;
+  }
+  if (!arguments.label.empty() && !disc::valid_volume_label(arguments.label)) {
+    why = "the label must be 1 to 32 of A-Z, 0-9 and _ (lower-case letters are raised)";
+    return false;
+  }
+  return true;
+}
+
+// Runs the check and prints every problem; returns the exit status (clean, problems, failed).
+int run_check(const disc::Ccheck_input& input) {
+  std::vector<disc::Cproblem> problems;
+  std::string why;
+  if (!disc::check_disc(input, problems, why)) {
+    std::fprintf(stderr, "lumora-disc: could not check: %s\n", why.c_str());
+    return exit_failed;
+  }
+  bool failed = false;
+  for (const disc::Cproblem& problem : problems) {
+    std::printf("%s\n", disc::problem_line(problem).c_str());
+    if (!problem.warning) failed = true;
+  }
+  return failed ? exit_problems : exit_clean;
+}
+
+int run_build(const Carguments& arguments, const disc::Ccheck_input& input) {
+  const int checked = run_check(input);
+  if (checked != exit_clean) {
+    if (checked == exit_problems) std::fprintf(stderr, "lumora-disc: no image written: the check found problems\n");
+    return checked;
+  }
+  disc::Cbuild_request request;
+  request.check = input;
+  request.output_folder = arguments.output;
+  request.label = arguments.label;
+  std::string why;
+  std::vector<disc::Cdisc_report> reports;
+  if (!disc::build_discs(request, reports, why)) {
+    std::fprintf(stderr, "lumora-disc: %s\n", why.c_str());
+    return exit_failed;
+  }
+  for (const disc::Cdisc_report& report : reports) std::printf("%s\n", disc::report_line(report).c_str());
+  return exit_clean;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Carguments arguments;
+  std::string why;
+  if (!parse_arguments(argc, argv, arguments, why)) return usage(why);
+  disc::Ccheck_input input;
+  input.folder = disc::without_trailing_slash(arguments.folders[0]);
+  if (arguments.folders.size() > 1) input.second_folder = disc::without_trailing_slash(arguments.folders[1]);
+  disc::medium_from_option(arguments.medium, input.medium);
+  input.programs_folder = arguments.programs.empty() ? disc::default_programs_folder() : arguments.programs;
+  if (arguments.command == "check") return run_check(input);
+  // build writes the disc markers itself.
+  input.markers_from_build = true;
+  return run_build(arguments, input);
+}

@@ -1,0 +1,26 @@
+// The setup entries and their discs as Setup meets them: the disc markers, the prompt for a
+// disc, and the messages for an entry that is not where Setup.ini says.
+#ifndef ZOR_RULES_DISC_ENTRIES_H
+#define ZOR_RULES_DISC_ENTRIES_H
+
+#include <string>
+
+namespace ZOR {
+
+// The marker file of disc index (from 0) in the setup data folder: "DISC" + (index + 1).
+std::wstring disc_marker_name(int index);
+
+// Setup's prompt while the marker of a disc is missing: its name + "を入れて下さい。".
+std::wstring disc_prompt(const std::wstring& disc_name);
+
+// Setup's measurement of a one-disc install, for an entry that is neither a file nor a
+// folder below GameData: path + " ファイルまたはフォルダが見つかりませんでした。".
+std::wstring missing_entry_message(const std::wstring& path);
+
+// The copy engine's message for an entry whose source (game data folder + "\" + path) is
+// missing on its disc: source + " が見つかりませんでした。セットアップを中止します。".
+std::wstring missing_source_message(const std::wstring& source);
+
+}  // namespace ZOR
+
+#endif

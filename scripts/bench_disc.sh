@@ -1,0 +1,100 @@
+#!/bin/sh
+# Benchmark of lumora-disc's image writing: a generated game of about 1 GB (10,000 small
+# files of 1-32 KiB in nested folders, four of 200 MB, all random bytes) goes through
+# `lumora-disc build` (check, layout, image, reading back) and, in the same run on the same
+# disc tree, through `xorriso -as mkisofs` with the same names (Joliet long names, Rock
+# Ridge, ISO level 3). The two alternate over the rounds; after checking that both images
+# hold the same files (names and sizes), the median ratio lumora-disc / xorriso is printed
+# with each one's largest resident memory, and lumora-disc's memory on the small sample disc
+# beside it: memory must not grow with the size of the files.
+# Usage: scripts/bench_disc.sh [rounds]   (default 3)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/scripts/session.sh"
+build=${ZOR_BUILD_DIR:-$root/build}
+rounds=${1:-3}
+
+zor_install_packages time
+zor_build "$build"
+tool="$build/disc/lumora-disc"
+
+# The maker's folder: the sample disc's, grown by the generated files; made once.
+game="$build/bench-disc/SetupData"
+if [ ! -f "$build/bench-disc/.complete" ]; then
+  echo "== generating the benchmark game in $game"
+  rm -rf "$build/bench-disc"
+  mkdir -p "$build/bench-disc"
+  cp -r "$build/makers/sample/SetupData" "$game"
+  small="$game/GameData/bench"
+  n=0
+  for a in $(seq -w 1 40); do
+    for b in $(seq -w 1 25); do
+      mkdir -p "$small/d$a/e$b"
+      for c in $(seq -w 1 10); do
+        n=$((n + 1))
+        head -c $(( (n * 7919 % 32 + 1) * 1024 )) /dev/urandom > "$small/d$a/e$b/f$c.dat"
+      done
+    done
+  done
+  for m in 1 2 3 4; do head -c 209715200 /dev/urandom > "$game/GameData/movie$m.bin"; done
+  printf '%s\n' '#SETUP_FILE = "bench"' '#SETUP_FILE = "movie1.bin"' '#SETUP_FILE = "movie2.bin"' \
+    '#SETUP_FILE = "movie3.bin"' '#SETUP_FILE = "movie4.bin"' >> "$game/Setup.ini"
+  touch "$build/bench-disc/.complete"
+fi
+work="$build/bench-disc/work"
+rm -rf "$work"
+mkdir -p "$work"
+trap 'rm -rf "$work"' EXIT INT TERM
+
+# One round of each: seconds and largest resident memory (KiB) appended to its file.
+run_ours() {
+  rm -rf "$work/ours"
+  /usr/bin/time -f "%e %M" -o "$work/time" "$tool" build "$game" -o "$work/ours" --medium dvd >/dev/null
+  cat "$work/time" >> "$work/ours.times"
+}
+run_xorriso() {
+  rm -f "$work/xorriso.iso"
+  /usr/bin/time -f "%e %M" -o "$work/time" xorriso -as mkisofs -quiet -iso-level 3 -J -joliet-long -r \
+    -V LUMORA_TSUKIKAGE -o "$work/xorriso.iso" "$work/tree" >/dev/null 2>&1
+  cat "$work/time" >> "$work/xorriso.times"
+}
+
+# xorriso's input: the same disc tree as a folder (hard links into the maker's folder and
+# the build, so both read the same files), laid out from the image lumora-disc writes.
+run_ours
+mkdir -p "$work/tree"
+cp -al "$game" "$work/tree/SetupData"
+for program in Setup Foyer Config Chronicle; do ln -f "$build/bin/$program.exe" "$work/tree/SetupData/$program.exe"; done
+ln -f "$build/bin/Autorun.exe" "$work/tree/Autorun.exe"
+osirrox -indev "$work/ours/disc1.iso" -extract /autorun.inf "$work/tree/autorun.inf" >/dev/null 2>&1
+: > "$work/ours.times"
+for i in $(seq 1 "$rounds"); do
+  run_ours
+  run_xorriso
+done
+
+# Both images hold the same files: every path and size of their Joliet trees.
+listing() {
+  osirrox -charset UTF-8 -rockridge off -indev "$1" -find / -type f -exec lsdl 2>/dev/null |
+    awk '/^-/ { size = $5; sub(/^[^'\'']*'\''/, ""); sub(/'\''$/, ""); print $0 " " size }' | sort
+}
+listing "$work/ours/disc1.iso" > "$work/ours.list"
+listing "$work/xorriso.iso" > "$work/xorriso.list"
+if ! cmp -s "$work/ours.list" "$work/xorriso.list" || [ ! -s "$work/ours.list" ]; then
+  echo "the two images do not hold the same files:"
+  diff "$work/ours.list" "$work/xorriso.list" | head -10
+  exit 1
+fi
+files=$(wc -l < "$work/ours.list")
+bytes=$(du -sb --apparent-size "$work/tree" | cut -f1)
+/usr/bin/time -f "%e %M" -o "$work/time" "$tool" build "$build/makers/sample/SetupData" -o "$work/sample" --medium cd >/dev/null
+small_rss=$(cut -d' ' -f2 "$work/time")
+
+paste -d' ' "$work/ours.times" "$work/xorriso.times" | awk -v files="$files" -v bytes="$bytes" -v small="$small_rss" '
+  { ours[NR] = $1; theirs[NR] = $3; ratio[NR] = $1 / $3; if ($2 > rss) rss = $2; if ($4 > xrss) xrss = $4
+    printf "round %d: lumora-disc %.2f s, xorriso %.2f s, ratio %.2f\n", NR, $1, $3, $1 / $3 }
+  END {
+    n = NR; for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (ratio[j] < ratio[i]) { t = ratio[i]; ratio[i] = ratio[j]; ratio[j] = t }
+    median = (n % 2) ? ratio[(n + 1) / 2] : (ratio[n / 2] + ratio[n / 2 + 1]) / 2
+    printf "%d files, %.0f MB: median ratio lumora-disc / xorriso %.2f (target 1.2)\n", files, bytes / 1e6, median
+    printf "largest resident memory: lumora-disc %.1f MB (%.1f MB on the 4 MB sample disc), xorriso %.1f MB\n", rss / 1024, small / 1024, xrss / 1024 }'

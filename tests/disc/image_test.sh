@@ -1,0 +1,116 @@
+#!/bin/sh
+# The images that lumora-disc wrote for the sample discs, read by an independent reader
+# (osirrox, through both the Joliet tree that Windows reads and the Rock Ridge tree): every
+# disc holds exactly the files its layout puts there, byte for byte, with the build's
+# programs stripped, autorun.inf in code page 932; a second build from a copy of the maker's
+# folder (other inodes and times, stale programs and markers in it) gives the same bytes;
+# a build that cannot finish leaves no image.
+#   image_test.sh BUILD_DIR
+set -eu
+# Messages of the tools in English, as the checks read them.
+export LC_ALL=C
+build=$1
+tool=$build/disc/lumora-disc
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+
+# extract IMAGE TREE DIR: the image's Joliet or Rock Ridge tree as files.
+extract() {
+  if [ "$2" = joliet ]; then off=-rockridge; else off=-joliet; fi
+  osirrox -charset UTF-8 $off off -indev "$1" -extract / "$3" >/dev/null 2>&1
+}
+
+# expected_disc MAKER NUMBER COUNT DIR: the disc's tree as the layout rules say, built with
+# cp from the maker's folder of disc NUMBER.
+expected_disc() {
+  maker=$1 number=$2 count=$3 dir=$4
+  mkdir -p "$dir/SetupData"
+  if [ "$number" = 1 ]; then
+    cp -r "$maker/." "$dir/SetupData/"
+    for program in Setup Foyer Config Chronicle; do cp "$build/bin/$program.exe" "$dir/SetupData/"; done
+    cp "$build/bin/Autorun.exe" "$dir/"
+    title=$(iconv -f CP932 -t UTF-8 "$maker/Setup.ini" | sed -n 's/^#GAME_TITLE = "\(.*\)".*/\1/p' | tail -1)
+    printf '[autorun]\r\nopen=Autorun.exe\r\nicon=SetupData\\Setup.ico\r\nlabel=%s\r\n' "$title" |
+      iconv -f UTF-8 -t CP932 > "$dir/autorun.inf"
+  else
+    cp -r "$maker/." "$dir/SetupData/"
+  fi
+  rm -f "$dir/SetupData/DISC1" "$dir/SetupData/DISC2"
+  [ "$count" = 2 ] && : > "$dir/SetupData/DISC$number"
+  return 0
+}
+
+# check_image IMAGE MAKER NUMBER COUNT
+check_image() {
+  expected_disc "$2" "$3" "$4" "$work/expected"
+  for tree in joliet rockridge; do
+    extract "$1" $tree "$work/$tree" || fail "osirrox cannot read $1"
+    diff -r "$work/expected" "$work/$tree" >/dev/null || { diff -r "$work/expected" "$work/$tree" | head -5; fail "$1: its $tree tree is not the disc"; }
+    rm -rf "$work/$tree"
+  done
+  rm -rf "$work/expected"
+}
+
+check_image "$build/discs/sample/disc1.iso" "$build/makers/sample/SetupData" 1 1
+check_image "$build/discs/two/disc1.iso" "$build/makers/two/SetupData" 1 2
+check_image "$build/discs/two/disc2.iso" "$build/makers/two/disc2/SetupData" 2 2
+x86_64-w64-mingw32-nm "$build/bin/Setup.exe" 2>&1 | grep -q "no symbols" || fail "Setup.exe ships with its symbols"
+
+# The same folder elsewhere, written file by file in reverse order, with an old Setup.exe
+# and an old marker left in it: the same image.
+# copy_reversed FROM TO: the files of FROM written into TO in reverse name order.
+copy_reversed() {
+  mkdir -p "$2"
+  (cd "$1" && find . -type f | sort -r > "$work/files" && tar -cf - -T "$work/files") | tar -xf - -C "$2"
+}
+for sample in sample two; do
+  copy=$work/maker-$sample/SetupData
+  copy_reversed "$build/makers/$sample/SetupData" "$copy"
+  echo old > "$copy/Setup.exe"
+  echo stale > "$copy/DISC1"
+  options="--medium cd"
+  second=""
+  [ $sample = sample ] && options="$options --label LUMORA_SAMPLE"
+  if [ $sample = two ]; then
+    second=$work/maker-$sample/disc2/SetupData
+    copy_reversed "$build/makers/$sample/disc2/SetupData" "$second"
+  fi
+  "$tool" build "$copy" $second -o "$work/again-$sample" $options >/dev/null || fail "the second build of $sample"
+  for image in "$build/discs/$sample"/disc*.iso; do
+    cmp -s "$image" "$work/again-$sample/$(basename "$image")" || fail "$sample: $(basename "$image") differs on a second build"
+  done
+  rm -rf "$work/maker-$sample" "$work/again-$sample"
+done
+
+# One folder for both discs (the second disc's entries in its GameData, as Setup's tests
+# use tests/data/disc2): the same two images as from two folders.
+copy_reversed "$build/makers/two/SetupData" "$work/one/SetupData"
+copy_reversed "$build/makers/two/disc2/SetupData/GameData" "$work/one/SetupData/GameData"
+"$tool" build "$work/one/SetupData" -o "$work/one-out" --medium cd >/dev/null || fail "the build from one folder"
+for number in 1 2; do
+  cmp -s "$build/discs/two/disc$number.iso" "$work/one-out/disc$number.iso" ||
+    fail "disc$number.iso from one folder differs from the one of two folders"
+done
+rm -rf "$work/one" "$work/one-out"
+
+# A build without the programs' folder, and one that cannot write its output, stop with
+# status 2 and leave nothing. Bad arguments give the usage and 2.
+status=0
+"$tool" build "$build/makers/sample/SetupData" -o "$work/none" --programs "$work/nowhere" >/dev/null 2>&1 || status=$?
+[ "$status" = 2 ] || fail "a build without programs exits with $status, not 2"
+[ -z "$(ls -A "$work/none" 2>/dev/null)" ] || fail "a build without programs left $(ls "$work/none")"
+: > "$work/file"
+status=0
+"$tool" build "$build/makers/sample/SetupData" -o "$work/file/out" >/dev/null 2>&1 || status=$?
+[ "$status" = 2 ] || fail "a build that cannot write exits with $status, not 2"
+for arguments in "" "burn x" "build $build/makers/sample/SetupData" "check a b c" "check x --medium floppy" \
+                 "build x -o y --label bad-label"; do
+  status=0
+  "$tool" $arguments >/dev/null 2>"$work/usage" || status=$?
+  [ "$status" = 2 ] && grep -q "^usage: lumora-disc" "$work/usage" || fail "lumora-disc $arguments: status $status without the usage"
+done
+
+[ "$failures" = 0 ] && echo "disc images: all checks passed"
+exit "$failures"
