@@ -17,11 +17,13 @@ namespace {
 
 const wchar_t temporary_subfolder[] = L"\\__LumoraTmpFolder\\";
 
-// Starts program with parameters in a normal window and lets it run on its own: the handle
-// is closed when this returns, which does not end the program. False with the error recorded.
+// Starts program with parameters through the shell (so that a launcher asking for
+// administrator rights gets the elevation prompt) and lets it run on its own: the process
+// handle is closed when this returns, which does not end the program. The shell shows no
+// box of its own; the caller's message is the only one. False with "ShellExecuteEx" recorded.
 bool start_launcher(const std::wstring& program, const std::wstring& parameters) {
   ZOR::Cprocess launcher;
-  return ZOR::start_process(L"\"" + program + L"\" " + parameters, launcher, ZOR::Cstart_window::normal);
+  return ZOR::shell_execute(nullptr, program, parameters, &launcher, ZOR::Cshell_failure::caller_reports);
 }
 
 // Removes an earlier copy at path, read-only or not. A failure is recorded and ignored:

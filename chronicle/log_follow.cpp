@@ -54,7 +54,9 @@ std::vector<std::wstring_view> log_lines(const std::wstring& text) {
 }  // namespace
 
 void C_gui_main::launch_engine() {
-  if (!ZOR::start_process(engine_path + L" /log", engine_process)) {
+  // Always quoted: unquoted, a path with a blank (C:\Program Files\...) would let the
+  // platform try the shorter paths first (C:\Program.exe).
+  if (!ZOR::start_process(L"\"" + engine_path + L"\" /log", engine_process)) {
     ZOR::message_box(L"LumoraEngine.exe が実行できませんでした。", L"Chronicle", MB_ICONWARNING);
     return;
   }

@@ -59,7 +59,7 @@ void run_direct_x_setup() {
   menu_ready_dialog.show(menu_window(), calling_setup);
   SetActiveWindow(menu_window());
   // The installer runs on its own; the menu neither waits nor looks at the outcome.
-  ZOR::shell_execute(menu_window(), program, L"", nullptr);
+  ZOR::shell_execute(menu_window(), program, L"", nullptr, ZOR::Cshell_failure::shell_reports);
   menu_ready_dialog.destroy();
 }
 
@@ -67,7 +67,9 @@ bool start_game(bool full_screen) {
   std::wstring engine;
   if (!read_engine_program(engine)) return false;
   ZOR::Cprocess game;
-  if (ZOR::shell_execute(menu_window(), engine, full_screen ? L"/fullscreen" : L"/window", &game) && game.is_open()) {
+  if (ZOR::shell_execute(menu_window(), engine, full_screen ? L"/fullscreen" : L"/window", &game,
+                         ZOR::Cshell_failure::caller_reports) &&
+      game.is_open()) {
     return true;
   }
   menu_warning(std::wstring(engine_name) + L" が実行できませんでした。\n\nファイルが壊れている可能性があります。\n" +
@@ -82,7 +84,8 @@ void run_support_tool(const std::wstring& name) {
     return;
   }
   ZOR::Cprocess tool;
-  if (!ZOR::shell_execute(menu_window(), program, L"", &tool) || !tool.is_open()) {
+  if (!ZOR::shell_execute(menu_window(), program, L"", &tool, ZOR::Cshell_failure::caller_reports) ||
+      !tool.is_open()) {
     menu_warning(name + L" が実行できませんでした。ディスクが破損している可能性があります。");
   }
 }
@@ -116,5 +119,6 @@ bool run_return_program() {
   const std::wstring& program = menu_environment.return_path;
   if (ZOR::path_kind(program) != 1) return false;
   ZOR::Cprocess started;
-  return ZOR::shell_execute(menu_window(), program, L"", &started);
+  // The menu has no message of its own here, so the shell's box is the one the user sees.
+  return ZOR::shell_execute(menu_window(), program, L"", &started, ZOR::Cshell_failure::shell_reports);
 }

@@ -11,6 +11,9 @@ C_menu_dialog menu_dialog;
 
 namespace {
 
+// The geometry at 96 DPI, in pixels; at other DPIs every length is scaled by DPI / 96, so
+// the labels keep their room in the buttons at 150% and 200%. None of it depends on the
+// dialog template's font.
 const int client_width = 656;
 const int client_height = 416;
 const int picture_margin = 8;
@@ -45,8 +48,11 @@ void C_menu_dialog::on_init() {
   set_text(env.game_title);
   set_class_icon(env.setup_icon_large);
   set_class_small_icon(env.setup_icon_small);
+  dpi_ = ZOR::window_dpi(hwnd);
+  // Bound without an anchor: the dialog's WM_SIZE leaves the picture where the layout
+  // puts it, instead of at its template rectangle (whose pixels follow the font).
   bind_control(picture, IDC_PICTURE, L"picture");
-  picture.set_client_size(picture_size, picture_size);
+  picture.set_client_size(scaled(picture_size), scaled(picture_size));
 
   // Creation order is the keyboard order.
   const struct {
@@ -87,9 +93,13 @@ void C_menu_dialog::on_init() {
   set_show(true);
 }
 
+int C_menu_dialog::scaled(int length) const {
+  return ZOR::scale_to_dpi(length, dpi_);
+}
+
 void C_menu_dialog::place(ZOR::Cc_button& button, int y, const wchar_t* label, bool enabled) {
   button.set_text(label);
-  button.set_window_rect(button_x, y, button_width, button_height);
+  button.set_window_rect(scaled(button_x), scaled(y), scaled(button_width), scaled(button_height));
   button.set_enable(enabled);
   button.set_show(true);
 }
@@ -102,9 +112,9 @@ void C_menu_dialog::layout_menu() {
         &btn_other_settings, &btn_exit}) {
     button->set_show(false);
   }
-  set_client_size(client_width, client_height);
+  set_client_size(scaled(client_width), scaled(client_height));
   const RECT picture_rect = picture.get_rect_in_parent();
-  picture.set_window_rect(picture_margin, picture_margin, picture_rect.right - picture_rect.left,
+  picture.set_window_rect(scaled(picture_margin), scaled(picture_margin), picture_rect.right - picture_rect.left,
                           picture_rect.bottom - picture_rect.top);
   // The layout follows the key; the actions read its value exe_dir.
   const bool installed = ZOR::key_exists(HKEY_LOCAL_MACHINE, env.reg_key_path);

@@ -5,6 +5,7 @@
 #include "foyer/title_picture.h"
 #include "lib/controls/button.h"
 #include "lib/window/dialog.h"
+#include "lib/window/dpi.h"
 
 class C_menu_dialog : public ZOR::C_dialog {
  public:
@@ -40,8 +41,14 @@ class C_menu_dialog : public ZOR::C_dialog {
   void on_init();
   // WM_COMMAND from the button whose window is control; anything else does nothing.
   void on_command(HWND control);
-  // Shows button at y with its label, enabled or not.
+  // Shows button at y (at 96 DPI) with its label, enabled or not.
   void place(ZOR::Cc_button& button, int y, const wchar_t* label, bool enabled = true);
+  // length, a pixel length of the menu's geometry at 96 DPI, at the window's DPI.
+  int scaled(int length) const;
+
+  // The window's DPI, read at initialisation (the program is system-DPI aware, so it
+  // stays for the window's life).
+  int dpi_ = ZOR::base_dpi;
 };
 
 extern C_menu_dialog menu_dialog;

@@ -27,7 +27,7 @@ bool run_setup_program(const wchar_t* fixed_parameters, HWND wait_owner) {
   const std::wstring parameters =
       fixed_parameters + ZOR::escape_argument_value(menu_environment.setup_data_dir) + L"\"";
   ZOR::Cprocess setup;
-  if (!ZOR::shell_execute(menu, program, parameters, &setup)) {
+  if (!ZOR::shell_execute(menu, program, parameters, &setup, ZOR::Cshell_failure::shell_reports)) {
     menu_ready_dialog.destroy();
     return false;
   }

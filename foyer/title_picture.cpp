@@ -9,6 +9,7 @@
 #include "lib/file/platform_files.h"
 #include "lib/rules/picture_headers.h"
 #include "lib/window/application.h"
+#include "lib/window/dpi.h"
 
 ZOR::Csurface title_surface;
 
@@ -83,7 +84,10 @@ LRESULT C_menu_picture::window_proc(UINT message, WPARAM wparam, LPARAM lparam) 
   if (message == WM_PAINT) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd, &paint);
-    title_surface.paint(dc, 0, 0);
+    // At 96 DPI the picture is drawn pixel for pixel; at others it is scaled as the menu is.
+    const int dpi = ZOR::window_dpi(hwnd);
+    title_surface.paint_scaled(dc, 0, 0, ZOR::scale_to_dpi(title_surface.width, dpi),
+                               ZOR::scale_to_dpi(title_surface.height, dpi));
     EndPaint(hwnd, &paint);
   }
   return Cc_picture::window_proc(message, wparam, lparam);

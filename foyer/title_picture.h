@@ -16,10 +16,12 @@ extern ZOR::Csurface title_surface;
 // top-down or empty; the surface is then reset.
 bool load_title_bitmap(const std::wstring& path);
 
-// The picture window of the menu (item 1002): paints title_surface at its top-left corner.
+// The picture window of the menu (item 1002): paints title_surface at its top-left corner,
+// scaled by the window's DPI / 96 like the rest of the menu.
 class C_menu_picture : public ZOR::Cc_picture {
  public:
-  // WM_PAINT: one SetDIBitsToDevice; then every message goes on to Cc_picture.
+  // WM_PAINT: one SetDIBitsToDevice at 96 DPI, one StretchDIBits at others; then every
+  // message goes on to Cc_picture.
   LRESULT window_proc(UINT message, WPARAM wparam, LPARAM lparam) override;
 };
 

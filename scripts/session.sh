@@ -52,26 +52,64 @@ zor_start_display() {
   while [ ! -e /tmp/.X11-unix/X$n ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
 }
 
-# Creates the Wine prefix once (reused by later runs) with the settings the GUI tests need.
+# What a prepared prefix holds beyond Wine's own set-up; raise it when zor_prefix_settings
+# changes, so that existing prefixes (CI's, other worktrees') get the new settings too.
+ZOR_PREFIX_VERSION=2
+
+# Creates the Wine prefix once (reused by later runs) with the settings the GUI tests need,
+# brings a prefix of an older version up to date, and sets the screen's DPI to ZOR_DPI
+# (default 96) before any program of this run starts.
 zor_prepare_prefix() {
   # No winemenubuilder: each shortcut made on the Windows desktop would leave a .desktop
   # file behind in the test user's home.
   export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=ja_JP.UTF-8
+  run="$root/scripts/wine-run"
   if [ ! -f "$WINEPREFIX/.zor-ready" ]; then
     echo "== creating Wine prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     [ "$(id -u)" = 0 ] && chown "$ZOR_TEST_USER": "$WINEPREFIX"
-    run="$root/scripts/wine-run"
     "$run" wineboot -i >/dev/null 2>&1
     # One desktop window for every program: no 2 s wait per hidden window on a bare display.
     "$run" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     "$run" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
     # A crash ends the process at once instead of waiting behind the crash dialog.
     "$run" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    zor_as_user env WINEPREFIX="$WINEPREFIX" wineserver -w
     zor_as_user touch "$WINEPREFIX/.zor-ready"
   fi
+  if [ "$(cat "$WINEPREFIX/.zor-ready")" != "$ZOR_PREFIX_VERSION" ]; then
+    zor_prefix_settings
+    zor_as_user sh -c "echo $ZOR_PREFIX_VERSION > '$WINEPREFIX/.zor-ready'"
+  fi
+  zor_prefix_dpi "${ZOR_DPI:-96}"
+  zor_as_user env WINEPREFIX="$WINEPREFIX" wineserver -w
+}
+
+# Fonts as a Japanese Windows has them: Marlett draws the captions' buttons (Wine ships it
+# but does not put it into the prefix), and the dialog font names fall on a proportional
+# Japanese font. Wine follows one substitution only, and its own maps "MS Shell Dlg" to
+# "MS UI Gothic", which it does not have; so each name is mapped straight to IPA P Gothic.
+zor_prefix_settings() {
+  echo "== bringing Wine prefix $WINEPREFIX to version $ZOR_PREFIX_VERSION"
+  zor_as_user cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+  for face in "MS Shell Dlg" "MS Shell Dlg 2" "MS UI Gothic"; do
+    "$run" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v "$face" \
+      /d "IPAPGothic" /f >/dev/null 2>&1
+  done
+}
+
+# The screen's DPI ($1) that every program started afterwards reads at its start (Wine takes
+# it from HKCU\Control Panel\Desktop, LogPixels). Written only when the prefix holds
+# another value, so a reused prefix goes from 144 back to 96 as well.
+zor_prefix_dpi() {
+  case "$1" in
+    ''|*[!0-9]*) echo "ZOR_DPI must be a number of dots per inch (96, 144, 192): $1"; exit 2 ;;
+  esac
+  now=$(awk '/^\[/ { inside = ($0 ~ /^\[Control Panel\\\\Desktop\]/) }
+    inside && /^"LogPixels"=dword:/ { sub(/^"LogPixels"=dword:/, ""); print }' "$WINEPREFIX/user.reg" 2>/dev/null)
+  [ "$1" = 96 ] || echo "== screen at $1 DPI"
+  [ -n "$now" ] && [ $((0x$now)) -eq "$1" ] && return 0
+  "$run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
 }
 
 # A small drive for the tests of a full disk: as root, a 120 MB tmpfs mounted in the build

@@ -43,4 +43,19 @@ void Csurface::paint(HDC dc, int x, int y) const {
                     DIB_RGB_COLORS);
 }
 
+void Csurface::paint_scaled(HDC dc, int x, int y, int dest_width, int dest_height) const {
+  if (!has_pixels()) return;
+  if (dest_width == width && dest_height == height) {
+    paint(dc, x, y);
+    return;
+  }
+  // Halftone averages the source pixels instead of dropping them; it needs the brush
+  // origin set again afterwards.
+  const int previous_mode = SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchDIBits(dc, x, y, dest_width, dest_height, 0, 0, width, height, pixels.data(),
+                reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, SRCCOPY);
+  SetStretchBltMode(dc, previous_mode);
+}
+
 }  // namespace ZOR

@@ -38,6 +38,9 @@ class Csurface {
   // Draws the surface unscaled with its top-left corner at x, y of dc (one
   // SetDIBitsToDevice). Nothing when it holds no picture.
   void paint(HDC dc, int x, int y) const;
+  // Draws the surface into the width by height rectangle at x, y of dc: unscaled (paint)
+  // when that is the surface's own size, else stretched with StretchDIBits (halftone).
+  void paint_scaled(HDC dc, int x, int y, int dest_width, int dest_height) const;
 
   std::int32_t width = 0;
   std::int32_t height = 0;

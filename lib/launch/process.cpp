@@ -77,9 +77,9 @@ bool start_process(const std::wstring& command_line, Cprocess& process, Cstart_w
 
 namespace {
 
-// The platform code of a failed ShellExecuteExW. Wine's shell shows its own message box
-// before it returns, which can leave the last-error value at 0; the shell's answer in
-// hInstApp (an SE_ERR_ value) then tells what failed.
+// The platform code of a failed ShellExecuteExW. A shell that has shown its own message
+// box (Wine's does, without SEE_MASK_FLAG_NO_UI) can leave the last-error value at 0; the
+// shell's answer in hInstApp (an SE_ERR_ value) then tells what failed.
 DWORD shell_failure_code(DWORD last_error, HINSTANCE answer) {
   if (last_error != ERROR_SUCCESS) return last_error;
   const INT_PTR value = reinterpret_cast<INT_PTR>(answer);
@@ -104,12 +104,14 @@ DWORD shell_failure_code(DWORD last_error, HINSTANCE answer) {
 
 }  // namespace
 
-bool shell_execute(HWND owner, const std::wstring& file, const std::wstring& parameters,
-                   Cprocess* process, int show) {
+bool shell_execute(HWND owner, const std::wstring& file, const std::wstring& parameters, Cprocess* process,
+                   Cshell_failure failure, int show) {
   if (process != nullptr) process->reset();
   SHELLEXECUTEINFOW info = {};
   info.cbSize = sizeof(info);
-  info.fMask = process != nullptr ? SEE_MASK_NOCLOSEPROCESS : 0;
+  info.fMask = SEE_MASK_NOASYNC;
+  if (process != nullptr) info.fMask |= SEE_MASK_NOCLOSEPROCESS;
+  if (failure == Cshell_failure::caller_reports) info.fMask |= SEE_MASK_FLAG_NO_UI;
   info.hwnd = owner;
   info.lpVerb = L"open";
   info.lpFile = file.c_str();

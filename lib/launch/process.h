@@ -53,15 +53,25 @@ enum class Cstart_window {
 bool start_process(const std::wstring& command_line, Cprocess& process,
                    Cstart_window window = Cstart_window::as_program_chooses);
 
+// Who tells the user that a shell start failed.
+enum class Cshell_failure {
+  shell_reports,   // the shell may show its own message box; the caller shows none
+  caller_reports,  // SEE_MASK_FLAG_NO_UI: the caller's own message is the only box
+};
+
 // ShellExecuteExW with the verb "open" on file with parameters (empty: none), owner
-// window owner (may be null), no working folder, show command show. With process given,
-// SEE_MASK_NOCLOSEPROCESS is asked for and process receives the handle; it stays empty
-// when the shell started nothing it could hand back (a document given to a running
-// program). Returns false when the shell call fails, with a platform error under
+// window owner (may be null), no working folder, show command show. The shell is the one
+// way to start a program whose manifest asks for administrator rights: it raises the
+// elevation prompt, where CreateProcessW fails with ERROR_ELEVATION_REQUIRED. With process
+// given, SEE_MASK_NOCLOSEPROCESS is asked for and process receives the handle; it stays
+// empty when the shell started nothing it could hand back (a document given to a running
+// program). SEE_MASK_NOASYNC always: the call returns only when the start is complete,
+// so a caller that ends right after it (Autorun, the menu starting the game) loses
+// nothing. Returns false when the shell call fails, with a platform error under
 // "ShellExecuteEx" recorded and GetLastError() still giving its code (1223 when the user
-// cancelled the start). On failure the shell itself may show a message box first.
-bool shell_execute(HWND owner, const std::wstring& file, const std::wstring& parameters,
-                   Cprocess* process, int show = SW_SHOW);
+// cancelled the start).
+bool shell_execute(HWND owner, const std::wstring& file, const std::wstring& parameters, Cprocess* process,
+                   Cshell_failure failure, int show = SW_SHOW);
 
 // Waits for the owned process to end while handing every message of this thread to the
 // library's pump (pump_messages), so the program's windows keep painting and answering.

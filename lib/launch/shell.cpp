@@ -32,7 +32,8 @@ bool shell_open(const std::wstring& path) {
   // The shell is asked for the process handle; nothing here needs it, so its owner
   // closes it again at once.
   Cprocess started;
-  return shell_execute(application.main_window, path, std::wstring(), &started, SW_SHOWNORMAL);
+  return shell_execute(application.main_window, path, std::wstring(), &started, Cshell_failure::caller_reports,
+                       SW_SHOWNORMAL);
 }
 
 bool open_with_associated_program(const std::wstring& document) {

@@ -9,8 +9,9 @@ namespace ZOR {
 
 // Asks the shell to open path (a folder, a document or a program) with the verb "open",
 // owned by the main window, without parameters or working folder, shown normally; does
-// not wait. Returns false with a platform error under "ShellExecuteEx" recorded; the
-// last-error value stays readable (1223: the user cancelled the start).
+// not wait. The shell shows no box of its own on failure (its callers show theirs).
+// Returns false with a platform error under "ShellExecuteEx" recorded; the last-error
+// value stays readable (1223: the user cancelled the start).
 bool shell_open(const std::wstring& path);
 
 // Starts the program registered for document's type (FindExecutableW) with the document

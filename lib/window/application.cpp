@@ -34,6 +34,28 @@ bool offer_to_dialogs(MSG& msg) {
   return false;
 }
 
+// Keeps the libraries that the process loads by name out of the program's own folder:
+// Setup runs elevated from the user-writable temporary folder, where anyone can leave a
+// DLL beside it. From here on every load without a path searches System32 only, also
+// the loads the shell and the common dialogs make for the program.
+// SetDefaultDllDirectories is looked up at run time: a Windows 7 without update
+// KB2533623 lacks it and keeps its usual order. True when the search is restricted.
+bool restrict_library_search() {
+  using Cset_default_dll_directories = BOOL(WINAPI*)(DWORD);
+  const auto set_default = reinterpret_cast<Cset_default_dll_directories>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+  return set_default != nullptr && set_default(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+// "riched32.dll" from System32 only; without the restricted search, by its full path there.
+HMODULE load_riched(bool search_restricted) {
+  if (search_restricted) return LoadLibraryExW(riched_library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  wchar_t system[MAX_PATH] = {};
+  const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  return LoadLibraryW((std::wstring(system) + L"\\" + riched_library).c_str());
+}
+
 }  // namespace
 
 void set_main_window_handle(HWND window) {
@@ -56,6 +78,10 @@ void init_application(HINSTANCE instance, const wchar_t* command_line) {
 }
 
 int run_program(HINSTANCE instance, const wchar_t* command_line, const std::function<void()>& program_main) {
+  const bool search_restricted = restrict_library_search();
+  // An empty drive (Setup testing for the next disc) answers with an error code, not with
+  // the system's "no disk" box; the flags the process already has stay.
+  SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS);
   std::setlocale(LC_ALL, "japanese");
   init_application(instance, command_line);
   const HRESULT com = CoInitialize(nullptr);
@@ -63,7 +89,7 @@ int run_program(HINSTANCE instance, const wchar_t* command_line, const std::func
                                                          ICC_INTERNET_CLASSES | ICC_PROGRESS_CLASS |
                                                          ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  HMODULE riched = LoadLibraryW(riched_library);
+  HMODULE riched = load_riched(search_restricted);
   if (riched == nullptr) {
     message_box_owned(nullptr, riched_failed_text, riched_failed_caption, MB_ICONWARNING);
   } else {

@@ -28,8 +28,11 @@ class C_dialog : public C_window_base {
   // Binds control to the dialog item item_id (subclassing it) and appends it to children.
   // The control stays owned by the caller. When the item does not exist the control stays
   // unbound (its operations do nothing); "GetDlgItem" is recorded and false returned.
+  // Without anchor_place the control is left untouched when the dialog is sized (anchor
+  // 0), so the place and size the dialog gives it stay; 7 would put it back at its
+  // template rectangle at every WM_SIZE.
   bool bind_control(C_control& control, int item_id, const std::wstring& control_name,
-                    int anchor_place = 7);
+                    int anchor_place = 0);
 
   bool has_status_bar = false;
   // Receives every WM_SIZE of the dialog when has_status_bar is set.

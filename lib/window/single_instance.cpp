@@ -10,7 +10,14 @@ const wchar_t single_instance_failed_message[] = L"ミューテックスの作�
 Csingle_instance::Csingle_instance(const std::wstring& mutex_name) {
   mutex_ = CreateMutexW(nullptr, TRUE, mutex_name.c_str());
   if (mutex_ == nullptr) {
-    set_win32_error(L"CreateMutex");
+    const DWORD code = GetLastError();
+    // A name held by an elevated program (Setup) cannot be opened without elevation: the
+    // creation is then refused with ERROR_ACCESS_DENIED, which says that the name exists.
+    if (code == ERROR_ACCESS_DENIED) {
+      state_ = State::already_running;
+      return;
+    }
+    set_win32_error_code(static_cast<std::int32_t>(code), L"CreateMutex");
     state_ = State::failed;
     return;
   }

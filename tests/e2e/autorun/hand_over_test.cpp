@@ -36,7 +36,7 @@ TEST(AutorunHandOver, KickoffThatDoesNotStartEndsAutorunWithoutFoyer) {
   Cautorun autorun;
   ASSERT_TRUE(autorun.start(disc.root()));
   EXPECT_TRUE(autorun.expect_box(L"Kickoff.exe が起動できませんでした。\n" +
-                                     win32_error_text(ERROR_BAD_EXE_FORMAT, L"CreateProcess"),
+                                     win32_error_text(ERROR_BAD_EXE_FORMAT, L"ShellExecuteEx"),
                                  Box_icon::warning));
   autorun.expect_end();
   EXPECT_FALSE(driver::exists(temp.copies()));
@@ -80,7 +80,7 @@ TEST(AutorunHandOver, EachFailedStepEndsWithItsMessageAndStartsNothing) {
        [](const Cdisc& d, const Cprogram_temp&) {
          EXPECT_TRUE(driver::write_bytes(d.setup_data() + L"\\Foyer.exe", not_a_program));
        },
-       L"Foyer.exe が起動できませんでした。\n" + win32_error_text(ERROR_BAD_EXE_FORMAT, L"CreateProcess"),
+       L"Foyer.exe が起動できませんでした。\n" + win32_error_text(ERROR_BAD_EXE_FORMAT, L"ShellExecuteEx"),
        Box_icon::warning, true},
   };
   for (const Failure_row& row : rows) {

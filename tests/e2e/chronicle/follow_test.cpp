@@ -35,8 +35,8 @@ TEST(ChronicleFollow, RowsFromTheLogTheTextExportAndARelaunch) {
   driver::Cprocess engine_process;
   HWND engine_window = wait_engine(engine, engine_process);
   ASSERT_NE(engine_window, nullptr);
-  EXPECT_EQ(driver::read_engine_starts(engine), (std::vector<std::wstring>{L"LumoraEngine.exe /log"}))
-      << "the path as found, unquoted, then \" /log\"";
+  EXPECT_EQ(driver::read_engine_starts(engine), (std::vector<std::wstring>{L"\"LumoraEngine.exe\" /log"}))
+      << "the path as found, quoted, then \" /log\"";
   EXPECT_FALSE(driver::is_enabled(driver::item(chronicle.window, run_button)));
   ASSERT_TRUE(chronicle.wait_rows(1)) << "the log is read from its start";
   EXPECT_TRUE(driver::is_enabled(driver::item(chronicle.window, save_button)));

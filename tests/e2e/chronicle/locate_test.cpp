@@ -105,7 +105,7 @@ TEST(ChronicleLocate, EngineInGameDataLogsBesideItAndTwoChroniclesRunAtOnce) {
   ASSERT_TRUE(chronicle.open(place));
   ASSERT_TRUE(chronicle.run());
   ASSERT_TRUE(chronicle.wait_rows(3));
-  EXPECT_EQ(driver::read_engine_starts(engine), (std::vector<std::wstring>{L"GameData\\LumoraEngine.exe /log"}));
+  EXPECT_EQ(driver::read_engine_starts(engine), (std::vector<std::wstring>{L"\"GameData\\LumoraEngine.exe\" /log"}));
   EXPECT_EQ(driver::read_text_lines(place / L"GameData\\SaveData\\log.txt").size(), 3u);
   driver::Cprocess engine_process;
   EXPECT_NE(wait_engine(engine, engine_process), nullptr);
@@ -159,8 +159,7 @@ TEST(ChronicleLocate, InstalledGameRunsFromExeDirAndLogsIntoTheDocumentsFolder) 
   EXPECT_TRUE(driver::wait_for([&] { return chronicle.last_row_shown(); })) << "the list shows the last row";
   const std::vector<std::wstring> starts = driver::read_engine_starts(engine);
   ASSERT_EQ(starts.size(), 1u);
-  // The platform quotes a path with a space in the command line the child receives.
-  EXPECT_TRUE(starts[0] == engine + L" /log" || starts[0] == L"\"" + engine + L"\" /log") << testing::PrintToString(starts[0]);
+  EXPECT_EQ(starts[0], L"\"" + engine + L"\" /log") << "a path with a blank, quoted";
   EXPECT_EQ(driver::read_text_lines(maker + L"\\SaveData\\log.txt").size(), 300u);
 
   const std::string saved = chronicle.save_log(place / L"installed.txt");

@@ -83,7 +83,7 @@ TEST(Process, WaitKeepsServingTheTestsWindowsUntilTheChildsWindowCloses) {
   const std::wstring program = folder / L"DXSETUP.exe";
   ASSERT_TRUE(driver::install_recorder(program, true));
   ZOR::Cprocess process;
-  ASSERT_TRUE(ZOR::shell_execute(nullptr, program, L"/window", &process)) << ZOR::get_last_error_text();
+  ASSERT_TRUE(ZOR::shell_execute(nullptr, program, L"/window", &process, ZOR::Cshell_failure::caller_reports)) << ZOR::get_last_error_text();
   ASSERT_TRUE(process.is_open()) << "the shell hands the process back";
 
   HWND child_window = nullptr;
@@ -126,7 +126,7 @@ TEST(Process, FailedShellStartKeepsItsCodeForTheCaller) {
       nullptr, 0, nullptr);
   ZOR::Cprocess process;
   ZOR::clear_last_error();
-  const bool started = ZOR::shell_execute(nullptr, missing, L"", &process);
+  const bool started = ZOR::shell_execute(nullptr, missing, L"", &process, ZOR::Cshell_failure::shell_reports);
   const DWORD code = GetLastError();
   WaitForSingleObject(answerer, driver::default_timeout_ms);
   CloseHandle(answerer);
