@@ -205,7 +205,7 @@ std::wstring small_drive() {
   return length > 0 && length < 16 ? std::wstring(drive) : std::wstring();
 }
 
-Cdrive_filler::Cdrive_filler(const std::wstring& drive) : path_(drive + L"\\filler.bin") {
+Cdrive_filler::Cdrive_filler(const std::wstring& drive, std::int64_t leave_free) : path_(drive + L"\\filler.bin") {
   HANDLE file = CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   EXPECT_NE(file, INVALID_HANDLE_VALUE) << "the filler cannot be made";
   // Large blocks first, then single bytes: the last free byte is taken too.
@@ -215,6 +215,11 @@ Cdrive_filler::Cdrive_filler(const std::wstring& drive) : path_(drive + L"\\fill
   }
   for (DWORD written = 1; written > 0;) {
     if (!WriteFile(file, block.data(), 1, &written, nullptr)) break;
+  }
+  LARGE_INTEGER size = {};
+  if (leave_free > 0 && GetFileSizeEx(file, &size)) {
+    size.QuadPart = size.QuadPart > leave_free ? size.QuadPart - leave_free : 0;
+    EXPECT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file)) << "the filler cannot shrink";
   }
   CloseHandle(file);
 }

@@ -91,10 +91,11 @@ void copy_folder_tree(const std::wstring& from, const std::wstring& to);
 std::wstring small_drive();
 
 // Fills a drive with one file, "filler.bin" in its root, until a write fails (the drive is
-// then full to the byte) and deletes that file again when destroyed.
+// then full to the byte), then gives back leave_free bytes (whole 4 KiB blocks of the
+// file's end), and deletes that file again when destroyed.
 class Cdrive_filler {
  public:
-  explicit Cdrive_filler(const std::wstring& drive);
+  explicit Cdrive_filler(const std::wstring& drive, std::int64_t leave_free = 0);
   ~Cdrive_filler();
   Cdrive_filler(const Cdrive_filler&) = delete;
   Cdrive_filler& operator=(const Cdrive_filler&) = delete;
