@@ -32,12 +32,15 @@ void Clog_splitter::add(std::string_view bytes, Clog_rows& rows) {
 void Clog_splitter::end_poll(Clog_rows& rows) {
   // The line starts at a character boundary: walk its characters to find a cut last one.
   std::size_t whole = 0;
+  std::size_t last = 0;  // where the last whole character begins
   while (whole < pending_.size()) {
     const bool lead = is_lead_byte_(static_cast<unsigned char>(pending_[whole]));
     if (lead && whole + 1 == pending_.size()) break;
+    last = whole;
     whole += lead ? 2 : 1;
   }
-  if (whole > 0 && pending_[whole - 1] == '\r') --whole;
+  // A carriage return that a lead byte took as its trail byte is no line end.
+  if (whole - last == 1 && pending_[last] == '\r') whole = last;
   if (whole == 0) return;
   append_row(std::string_view(pending_).substr(0, whole), rows);
   pending_.erase(0, whole);
