@@ -31,16 +31,15 @@ void Clog_splitter::add(std::string_view bytes, Clog_rows& rows) {
 
 void Clog_splitter::end_poll(Clog_rows& rows) {
   // The line starts at a character boundary: walk its characters to find a cut last one.
+  // No double-byte code page has a trail byte below 0x40, so a lead byte before a carriage
+  // return (or any byte below 0x40) stands alone and the carriage return is one of its own.
   std::size_t whole = 0;
-  std::size_t last = 0;  // where the last whole character begins
   while (whole < pending_.size()) {
     const bool lead = is_lead_byte_(static_cast<unsigned char>(pending_[whole]));
     if (lead && whole + 1 == pending_.size()) break;
-    last = whole;
-    whole += lead ? 2 : 1;
+    whole += lead && static_cast<unsigned char>(pending_[whole + 1]) >= 0x40 ? 2 : 1;
   }
-  // A carriage return that a lead byte took as its trail byte is no line end.
-  if (whole - last == 1 && pending_[last] == '\r') whole = last;
+  if (whole > 0 && pending_[whole - 1] == '\r') --whole;
   if (whole == 0) return;
   append_row(std::string_view(pending_).substr(0, whole), rows);
   pending_.erase(0, whole);

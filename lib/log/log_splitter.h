@@ -48,7 +48,8 @@ class Clog_splitter {
   void add(std::string_view bytes, Clog_rows& rows);
   // The poll has read all it will: the unfinished line so far becomes a row, except a last
   // lead byte whose trail byte is still to come and a last carriage return whose line feed
-  // may still come (both begin the rest of the line).
+  // may still come (both begin the rest of the line). A lead byte pairs only with a byte
+  // of 0x40 or more: before a smaller one it is a character alone.
   void end_poll(Clog_rows& rows);
   // Forgets the unfinished line (the log is read again from its start).
   void reset() { pending_.clear(); }

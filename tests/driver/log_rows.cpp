@@ -70,7 +70,11 @@ Clog_row_check check_log_rows(const std::string& log, const std::string& rows_te
       ++pieces;
       at += row.size();
       if (at == end) break;
-      while (character < at) character += is_lead_byte(log[character]) ? 2 : 1;
+      while (character < at) {
+        const bool pair = is_lead_byte(log[character]) && character + 1 < log.size() &&
+                          static_cast<unsigned char>(log[character + 1]) >= 0x40;
+        character += pair ? 2 : 1;
+      }
       if (character != at) fail("the line is cut inside a double-byte character");
       if (!seen_end(at)) fail("the line is cut at byte " + std::to_string(at) + ", where no read could have ended");
     }

@@ -40,7 +40,12 @@ bool same_rows(const ZOR::Clog_rows& a, const ZOR::Clog_rows& b) {
 // Whether position (inside the line that starts at start) falls between two characters.
 bool at_character_boundary(const std::string& log, std::size_t start, std::size_t position) {
   std::size_t at = start;
-  while (at < position) at += ZOR::is_cp932_lead_byte(static_cast<unsigned char>(log[at])) ? 2 : 1;
+  // A lead byte pairs with a trail byte, which is never below 0x40.
+  while (at < position) {
+    const bool pair = ZOR::is_cp932_lead_byte(static_cast<unsigned char>(log[at])) && at + 1 < log.size() &&
+                      static_cast<unsigned char>(log[at + 1]) >= 0x40;
+    at += pair ? 2 : 1;
+  }
   return at == position;
 }
 
