@@ -10,6 +10,8 @@
 #include "chronicle/lst_log.h"
 #include "lib/controls/button.h"
 #include "lib/launch/process.h"
+#include "lib/log/log_splitter.h"
+#include "lib/text/codepage.h"
 #include "lib/window/dialog.h"
 
 class C_gui_main : public ZOR::C_handler_dialog {
@@ -46,9 +48,14 @@ class C_gui_main : public ZOR::C_handler_dialog {
   void on_command(int id) override;
 
  private:
-  // Reads one step of the log from log_position (at most step_bytes_) into the list's
-  // store (shown by poll_log). True when the file held more than the step took.
+  // Reads one step of the current poll from log_position (at most step_bytes_) into the
+  // list's store (shown by poll_log); a step that starts a poll fixes how far it reads (the
+  // log's size then). True while the poll has more to read.
   bool read_log_step();
+  // The poll has read all it will: the unfinished line so far becomes a row.
+  void end_poll();
+  // Appends rows to the list's store, each converted from the ANSI code page.
+  void append_log_rows(const ZOR::Clog_rows& rows);
   // The engine has gone: the process is let go; the rest of the log is still read.
   void engine_ended();
 
@@ -56,6 +63,12 @@ class C_gui_main : public ZOR::C_handler_dialog {
   bool following_ = false;
   // The last step stopped at its limit: the next pass reads on without waiting.
   bool log_backlog_ = false;
+  // Cuts what the polls read into rows, carrying an unfinished line from step to step.
+  ZOR::Clog_splitter log_splitter_{ZOR::is_ansi_lead_byte};
+  // Where the log ended when the current poll began: the poll reads up to there.
+  std::int64_t poll_end_ = 0;
+  // A poll is being read (in one step or several).
+  bool polling_ = false;
   // How much the next step reads; adapted to the pace of the last one.
   std::int64_t step_bytes_ = 64 * 1024;
   // GetTickCount when the list was last shown the rows read.

@@ -10,7 +10,6 @@
 #include "chronicle/gui_main.h"
 #include "lib/error/error.h"
 #include "lib/file/file.h"
-#include "lib/text/codepage.h"
 
 namespace {
 
@@ -34,23 +33,6 @@ double counter_ms() {
   return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// The non-empty lines of text, split at every line feed; a carriage return before a line
-// feed (or at the end, its line feed still to come) belongs to the line end. The lines
-// point into text.
-std::vector<std::wstring_view> log_lines(const std::wstring& text) {
-  std::vector<std::wstring_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(L'\n', start);
-    if (end == std::wstring::npos) end = text.size();
-    std::size_t line_end = end;
-    if (line_end > start && text[line_end - 1] == L'\r') --line_end;
-    if (line_end > start) lines.emplace_back(text.data() + start, line_end - start);
-    start = end + 1;
-  }
-  return lines;
-}
-
 }  // namespace
 
 void C_gui_main::launch_engine() {
@@ -64,6 +46,8 @@ void C_gui_main::launch_engine() {
   launch_tick = GetTickCount();
   last_poll_tick = launch_tick;
   log_position = 0;
+  log_splitter_.reset();
+  polling_ = false;
   log_list.delete_all_rows();
   save_button.set_enable(false);
   run_button.set_enable(false);
@@ -102,29 +86,72 @@ void C_gui_main::engine_ended() {
 
 bool C_gui_main::read_log_step() {
   // Binary mode: log_position counts the file's own bytes, carriage returns included, so
-  // that a read can stop anywhere (at the step's limit, before a cut character) and the
-  // next one goes on from exactly there.
+  // that a step can stop anywhere and the next one goes on from exactly there; the splitter
+  // carries a line cut by a step's end into the next step.
   const double start_ms = counter_ms();
   ZOR::Cfile file;
-  if (!file.open(log_path, L"rb")) return false;  // not written yet: nothing to read
+  if (!file.open(log_path, L"rb")) {  // not written yet: nothing to read
+    end_poll();
+    return false;
+  }
   // A log shorter than what was read has been written anew: it is read from its start.
-  if (file.size < log_position) log_position = 0;
-  const std::int64_t available = file.size - log_position;
-  if (available <= 0 || !ZOR::file_seek(file.handle, SEEK_SET, log_position)) return false;
+  if (file.size < log_position) {
+    log_position = 0;
+    log_splitter_.reset();
+    polling_ = false;
+  }
+  if (!polling_) {
+    poll_end_ = file.size;
+    polling_ = true;
+  }
+  const std::int64_t available = poll_end_ - log_position;
+  if (available <= 0 || !ZOR::file_seek(file.handle, SEEK_SET, log_position)) {
+    end_poll();
+    return false;
+  }
   const std::int64_t step = std::min(available, step_bytes_);
   std::string bytes(static_cast<std::size_t>(step), '\0');
   const std::int64_t got = ZOR::file_read(&bytes[0], step, file.handle);
-  if (got <= 0) return false;
-  // A double-byte character whose trail byte is not written yet stays in the file for the
-  // next read instead of becoming a wrong character now.
-  const std::size_t whole = ZOR::whole_multibyte_length(bytes.data(), static_cast<std::size_t>(got));
-  log_position += static_cast<std::int64_t>(whole);
-  const std::wstring text = ZOR::multibyte_span_to_text(bytes.data(), whole);
-  const std::vector<std::wstring_view> lines = log_lines(text);
-  log_list.append_rows(lines, ZOR::Cc_listview::Row_display::deferred);
+  if (got <= 0) {
+    end_poll();
+    return false;
+  }
+  log_position += got;
+  ZOR::Clog_rows rows;
+  log_splitter_.add(std::string_view(bytes.data(), static_cast<std::size_t>(got)), rows);
+  append_log_rows(rows);
   // The next step takes as much as fits in the target time at this step's pace.
   const double took_ms = std::max(counter_ms() - start_ms, 0.1);
   const double paced = static_cast<double>(step) * step_target_ms / took_ms;
   step_bytes_ = std::clamp(static_cast<std::int64_t>(paced), step_min_bytes, step_max_bytes);
-  return step < available;
+  if (log_position < poll_end_) return true;
+  end_poll();
+  return false;
+}
+
+void C_gui_main::end_poll() {
+  if (!polling_) return;
+  polling_ = false;
+  ZOR::Clog_rows rows;
+  log_splitter_.end_poll(rows);
+  append_log_rows(rows);
+}
+
+void C_gui_main::append_log_rows(const ZOR::Clog_rows& rows) {
+  if (rows.size() == 0) return;
+  // One buffer for all the rows' texts: no byte of an ANSI code page gives more than one
+  // UTF-16 unit.
+  std::wstring text(rows.bytes.size(), L'\0');
+  std::vector<std::wstring_view> lines;
+  lines.reserve(rows.size());
+  std::size_t used = 0;
+  for (std::size_t index = 0; index < rows.size(); ++index) {
+    const std::string_view row = rows.row(index);
+    const int written = MultiByteToWideChar(CP_ACP, 0, row.data(), static_cast<int>(row.size()), &text[used],
+                                            static_cast<int>(text.size() - used));
+    if (written <= 0) continue;
+    lines.emplace_back(text.data() + used, static_cast<std::size_t>(written));
+    used += static_cast<std::size_t>(written);
+  }
+  log_list.append_rows(lines, ZOR::Cc_listview::Row_display::deferred);
 }

@@ -54,7 +54,7 @@ bool C_config_dialog::on_init() {
 void C_config_dialog::on_command(int id) {
   switch (id) {
     case IDC_RESET:
-      show_values(Csystem_settings());
+      show_values(ZOR::Csystem_settings());
       break;
     default:
       break;
@@ -62,7 +62,7 @@ void C_config_dialog::on_command(int id) {
 }
 
 bool C_config_dialog::on_close() {
-  const Csystem_settings values = read_values();
+  const ZOR::Csystem_settings values = read_values();
   if (values == config_environment.loaded) return true;
   switch (ZOR::message_box(L"変更を保存します。よろしいですか？", config_caption, MB_ICONQUESTION | MB_YESNOCANCEL)) {
     case IDYES:
@@ -77,7 +77,7 @@ bool C_config_dialog::on_close() {
   }
 }
 
-void C_config_dialog::show_values(const Csystem_settings& settings) {
+void C_config_dialog::show_values(const ZOR::Csystem_settings& settings) {
   adapter_no.set_text(ZOR::int_to_text(settings.adapter_no));
   hardware_vertex.set_check(settings.hardware_vertex != 0);
   present_interval.set_check(settings.present_interval != 0);
@@ -89,8 +89,8 @@ void C_config_dialog::show_values(const Csystem_settings& settings) {
   movie_wmp.set_check(settings.movie_type == 1);
 }
 
-Csystem_settings C_config_dialog::read_values() const {
-  Csystem_settings values;
+ZOR::Csystem_settings C_config_dialog::read_values() const {
+  ZOR::Csystem_settings values;
   values.adapter_no = adapter_number_from_text(adapter_no.get_text());
   values.hardware_vertex = hardware_vertex.get_check() ? 1 : 0;
   values.present_interval = present_interval.get_check() ? 1 : 0;

@@ -14,7 +14,7 @@ class C_config_dialog : public ZOR::C_handler_dialog {
   // One pass of the main loop: shows the help of the setting under the cursor, or nothing.
   void update_help_text();
   // The settings as the controls show them now.
-  Csystem_settings read_values() const;
+  ZOR::Csystem_settings read_values() const;
 
   ZOR::Cc_edit settings_path;       // 1001
   ZOR::Cc_static adapter_area;      // 1019, hidden
@@ -43,7 +43,7 @@ class C_config_dialog : public ZOR::C_handler_dialog {
   bool on_close() override;
 
   // Puts settings into the controls.
-  void show_values(const Csystem_settings& settings);
+  void show_values(const ZOR::Csystem_settings& settings);
 };
 
 #endif

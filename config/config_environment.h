@@ -17,7 +17,7 @@ struct Cconfig_environment {
   // The same file as a full path, for reading and writing.
   std::wstring settings_file;
   // The settings as read at start-up: what the dialog's values are compared with.
-  Csystem_settings loaded;
+  ZOR::Csystem_settings loaded;
 };
 
 extern Cconfig_environment config_environment;

@@ -8,7 +8,6 @@
 #include <cstdio>
 
 #include "lib/error/error.h"
-#include "lib/text/text.h"
 
 namespace ZOR {
 
@@ -18,14 +17,9 @@ Cfile_replacement::~Cfile_replacement() { discard(); }
 
 bool Cfile_replacement::open(const wchar_t* mode) {
   discard();
-  // A folder-less target lies in the current folder, as the platform reads such a path.
-  const std::wstring folder = target_.find(L'\\') == std::wstring::npos ? L"." : directory_of(target_);
-  wchar_t name[MAX_PATH] = {};
-  if (GetTempFileNameW(folder.c_str(), L"zor", 0, name) == 0) {
-    set_win32_error(L"GetTempFileName");
-    return false;
-  }
-  new_path_ = name;
+  // A fixed name rather than a unique one: a save interrupted by the end of the process
+  // leaves at most this one file, which the next save takes over.
+  new_path_ = target_ + L".new";
   if (!file.open(new_path_, mode)) {
     discard();
     return false;

@@ -8,11 +8,12 @@
 
 namespace ZOR {
 
-// The next version of the file at target. It is written into a new file of its own in
-// target's folder, and only commit puts it in target's place, so that target is always
+// The next version of the file at target. It is written into the new file beside it,
+// target + ".new", and only commit puts it in target's place, so that target is always
 // either its old self or the whole new version, never a truncated or half-written file.
 // The new file is removed on every path that does not end in a successful commit (also
-// when the object is destroyed). Not copyable.
+// when the object is destroyed); one that a killed process left behind is the one name
+// there can be, and the next open truncates it. Not copyable.
 class Cfile_replacement {
  public:
   explicit Cfile_replacement(const std::wstring& target);
@@ -20,8 +21,8 @@ class Cfile_replacement {
   Cfile_replacement(const Cfile_replacement&) = delete;
   Cfile_replacement& operator=(const Cfile_replacement&) = delete;
 
-  // Creates the new file in target's folder and opens it in file with mode ("wt", "wb").
-  // Records: Win32 "GetTempFileName" when it cannot be created; otherwise as Cfile::open.
+  // Creates (or truncates) the new file beside target and opens it in file with mode ("wt",
+  // "wb"). Records as Cfile::open.
   bool open(const wchar_t* mode);
   // Writes what the stream still buffers, makes sure every byte reached the disk, closes
   // the new file and moves it over target (replacing it, written through; a read-only

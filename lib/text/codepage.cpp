@@ -46,14 +46,6 @@ std::wstring multibyte_span_to_text(const char* buffer, std::size_t count) {
   return text;
 }
 
-std::size_t whole_multibyte_length(const char* buffer, std::size_t count) {
-  std::size_t position = 0;
-  while (position < count) {
-    const bool lead = IsDBCSLeadByte(static_cast<BYTE>(buffer[position])) != FALSE;
-    if (lead && position + 1 == count) return position;
-    position += lead ? 2 : 1;
-  }
-  return count;
-}
+bool is_ansi_lead_byte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 }  // namespace ZOR

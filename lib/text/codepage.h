@@ -16,10 +16,8 @@ std::wstring bytes_to_text(const char* buffer, long long count);
 // Converts all count bytes of buffer, NUL bytes included (each becomes L'\0'), so that a
 // stray NUL in a log cannot swallow the text after it; empty when count is 0.
 std::wstring multibyte_span_to_text(const char* buffer, std::size_t count);
-// How many of the count bytes of buffer form whole characters: count, or count - 1 when
-// the last byte is the lead byte of a double-byte character whose trail byte is missing
-// (it arrives later, or never). buffer must start at a character boundary.
-std::size_t whole_multibyte_length(const char* buffer, std::size_t count);
+// Whether byte starts a double-byte character of the ANSI code page (IsDBCSLeadByte).
+bool is_ansi_lead_byte(unsigned char byte);
 
 }  // namespace ZOR
 

@@ -3,6 +3,7 @@
 #define ZOR_TESTS_DRIVER_DRIVER_H
 
 #include "tests/driver/folder_browser.h"
+#include "tests/driver/log_rows.h"
 #include "tests/driver/message_box.h"
 #include "tests/driver/process.h"
 #include "tests/driver/sample_disc.h"

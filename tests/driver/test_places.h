@@ -91,7 +91,7 @@ void copy_folder_tree(const std::wstring& from, const std::wstring& to);
 std::wstring small_drive();
 
 // Fills a drive with one file, "filler.bin" in its root, until a write fails (the drive is
-// then full to the byte) and deletes that file again when destroyed.
+// then full to the byte), and deletes that file again when destroyed.
 class Cdrive_filler {
  public:
   explicit Cdrive_filler(const std::wstring& drive);

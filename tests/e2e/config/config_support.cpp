@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "lib/error/error.h"
+
 namespace config_test {
 
 const wchar_t dialog_title[] = L"環境設定 （サポート用のツールです）";
@@ -94,6 +96,21 @@ void Cconfig_place::add_engine(const std::wstring& subfolder) const {
   const std::wstring folder = subfolder.empty() ? folder_ : folder_ + L"\\" + subfolder;
   CreateDirectoryW(folder.c_str(), nullptr);
   EXPECT_TRUE(driver::write_bytes(folder + L"\\LumoraEngine.exe", "MZ stand-in"));
+}
+
+Cplace_with_file::Cplace_with_file(const std::string& bytes, const std::wstring& root) : place(root) {
+  place.add_engine();
+  CreateDirectoryW((place.folder() + L"\\SaveData").c_str(), nullptr);
+  file = place.folder() + L"\\SaveData\\system.ini";
+  EXPECT_TRUE(driver::write_bytes(file, bytes));
+}
+
+std::wstring error_text(int kind, int code, const wchar_t* operation) {
+  ZOR::Cerror_info info;
+  info.kind = kind;
+  info.code = code;
+  info.operation = operation;
+  return ZOR::error_text(info);
 }
 
 bool Cconfig::start(const Cconfig_place& place) {

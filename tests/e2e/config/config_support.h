@@ -74,6 +74,16 @@ class Cconfig_place {
   std::wstring reg_path_;
 };
 
+// A place with the engine beside Config and system.ini holding bytes in its SaveData.
+struct Cplace_with_file {
+  explicit Cplace_with_file(const std::string& bytes, const std::wstring& root = L"");
+  Cconfig_place place;
+  std::wstring file;
+};
+
+// The text of a recorded error of this kind, code and operation, as Config shows it.
+std::wstring error_text(int kind, int code, const wchar_t* operation);
+
 // Config.exe under test.
 class Cconfig {
  public:

@@ -20,14 +20,26 @@
 // ZOR_ENGINE_LOG_WIDTH characters in all (the prefix is never cut). The knobs, read from
 // the environment so that a test sets them without touching the command line:
 //   ZOR_ENGINE_LOG_LINES        lines to write (default 20)
-//   ZOR_ENGINE_LOG_RATE         lines per second; 0 (default): all at once, in blocks of
-//                               about 64 KiB
+//   ZOR_ENGINE_LOG_RATE         lines per second; 0 (default): all at once, in writes of
+//                               about 64 KiB of whole lines
 //   ZOR_ENGINE_LOG_WIDTH        characters per line without the line feed (default 80)
-// Once every line is written it goes on running until its window is closed.
+//   ZOR_ENGINE_LOG_BURST_LINES  lines written after those in bursts (default 0): lines of
+//                               "ログ " + number + " " + a random mix of kanji and letters,
+//                               written in pieces of 1 byte to 64 KiB at random, so that a
+//                               piece ends anywhere (inside a line, inside a double-byte
+//                               character), with 0-20 ms between pieces
+//   ZOR_ENGINE_LOG_SEED         seed of that randomness (default 1)
+//   ZOR_ENGINE_LOG_WRITES       when 1, every write's end (the log's size after it) is
+//                               appended in decimal to "log.txt.writes", and "end" once
+//                               every line is written: what a reader may have seen cut
+// Each piece is one WriteFile. Once every line is written it goes on running until its
+// window is closed.
 #include <windows.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -53,6 +65,9 @@ struct Clog_plan {
   int lines = 20;
   int rate = 0;
   int width = 80;
+  int burst_lines = 0;
+  unsigned seed = 1;
+  bool record_writes = false;
 };
 
 int environment_number(const wchar_t* name, int fallback) {
@@ -97,43 +112,92 @@ std::string log_line(int number, int width) {
   return ZOR::to_multibyte(line) + "\n";
 }
 
+// A burst line: "ログ " + its number + " " + 10-70 characters, kanji and letters at random.
+std::string burst_line(int number, std::mt19937& random) {
+  std::wstring line = L"ログ " + ZOR::int_to_text(number) + L" ";
+  const int length = std::uniform_int_distribution<int>(10, 70)(random);
+  for (int i = 0; i < length; ++i) {
+    const int pick = std::uniform_int_distribution<int>(0, 3)(random);
+    line += pick == 0 ? static_cast<wchar_t>(L'a' + i % 26) : L"日本表示"[pick];
+  }
+  return ZOR::to_multibyte(line) + "\n";
+}
+
 // Appends the log lines as the plan says, one call per pass of the main loop.
 class Clog_writer {
  public:
-  Clog_writer(const std::wstring& path, const Clog_plan& plan) : path_(path), plan_(plan), start_(GetTickCount64()) {}
+  Clog_writer(const std::wstring& path, const Clog_plan& plan)
+      : path_(path), plan_(plan), random_(plan.seed), start_(GetTickCount64()) {}
 
   // Writes the lines that are due now.
   void write_due() {
-    if (written_ >= plan_.lines) return;
+    if (written_ < plan_.lines) {
+      write_plain_lines();
+    } else if (written_ < plan_.lines + plan_.burst_lines || !burst_.empty()) {
+      write_burst();
+    } else if (plan_.record_writes && !ended_) {
+      ended_ = true;
+      record(L"end");
+    }
+  }
+
+ private:
+  void write_plain_lines() {
     int due = plan_.lines;
     if (plan_.rate > 0) {
       const ULONGLONG passed = GetTickCount64() - start_;
       const ULONGLONG by_now = passed * static_cast<ULONGLONG>(plan_.rate) / 1000 + 1;
       if (by_now < static_cast<ULONGLONG>(due)) due = static_cast<int>(by_now);
     }
-    if (due <= written_) return;
-    FILE* file = nullptr;
-    if (!ZOR::file_open(file, path_, L"ab")) return;
     std::string block;
     while (written_ < due) {
       block += log_line(++written_, plan_.width);
-      if (block.size() >= block_bytes) flush(block, file);
+      if (block.size() >= block_bytes) write(block);
     }
-    flush(block, file);
-    ZOR::file_close(file);
+    write(block);
   }
 
- private:
-  static void flush(std::string& block, FILE* file) {
-    ZOR::file_write(block.data(), static_cast<std::int64_t>(block.size()), file);
-    fflush(file);
-    block.clear();
+  // The next piece of the burst lines, when its moment has come.
+  void write_burst() {
+    if (GetTickCount64() < next_burst_) return;
+    // Sizes spread evenly over their magnitudes: many small pieces and some large ones.
+    const double magnitude = std::uniform_real_distribution<double>(0.0, 16.0)(random_);
+    const std::size_t size = static_cast<std::size_t>(std::exp2(magnitude));
+    while (burst_.size() < size && written_ < plan_.lines + plan_.burst_lines) {
+      burst_ += burst_line(++written_, random_);
+    }
+    std::string piece = burst_.substr(0, size);
+    burst_.erase(0, piece.size());
+    write(piece);
+    next_burst_ = GetTickCount64() + std::uniform_int_distribution<int>(0, 20)(random_);
   }
+
+  // One WriteFile of bytes at the log's end; bytes is emptied.
+  void write(std::string& bytes) {
+    if (bytes.empty()) return;
+    HANDLE file = CreateFileW(path_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD done = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+    LARGE_INTEGER size = {};
+    GetFileSizeEx(file, &size);
+    CloseHandle(file);
+    bytes.clear();
+    if (plan_.record_writes) record(ZOR::int64_to_text(size.QuadPart));
+  }
+
+  void record(const std::wstring& line) { append_text(path_ + L".writes", line + L"\n"); }
 
   std::wstring path_;
   Clog_plan plan_;
+  std::mt19937 random_;
   ULONGLONG start_;
+  ULONGLONG next_burst_ = 0;
   int written_ = 0;
+  // Burst lines made but not written yet.
+  std::string burst_;
+  bool ended_ = false;
 };
 
 std::wstring trimmed(const std::wstring& text) {
@@ -164,6 +228,9 @@ void engine_main() {
   plan.lines = environment_number(L"ZOR_ENGINE_LOG_LINES", plan.lines);
   plan.rate = environment_number(L"ZOR_ENGINE_LOG_RATE", plan.rate);
   plan.width = environment_number(L"ZOR_ENGINE_LOG_WIDTH", plan.width);
+  plan.burst_lines = environment_number(L"ZOR_ENGINE_LOG_BURST_LINES", plan.burst_lines);
+  plan.seed = static_cast<unsigned>(environment_number(L"ZOR_ENGINE_LOG_SEED", 1));
+  plan.record_writes = environment_number(L"ZOR_ENGINE_LOG_WRITES", 0) == 1;
   Clog_writer writer(save_folder + L"\\log.txt", plan);
   ZOR::run_main_loop([&] { writer.write_due(); });
 }

@@ -55,10 +55,21 @@ TEST(File_replacement, WithoutCommitNothingChangesAndNothingStays) {
   EXPECT_EQ(read_bytes(target), "old");
   EXPECT_EQ(driver::tree_of(folder.path()), std::set<std::wstring>{L"system.ini"});
 
+  // The new file that an ended process left behind is taken over by the next replacement.
+  folder.file(L"system.ini.new", "left by a killed save");
+  {
+    ZOR::Cfile_replacement replacement(target);
+    ASSERT_TRUE(replacement.open(L"wb"));
+    ASSERT_TRUE(replacement.file.write_text(L"whole"));
+    ASSERT_TRUE(replacement.commit());
+  }
+  EXPECT_EQ(read_bytes(target), "whole");
+  EXPECT_EQ(driver::tree_of(folder.path()), std::set<std::wstring>{L"system.ini"});
+
   ZOR::Cfile_replacement unopened(target);
   EXPECT_FALSE(unopened.commit());
   EXPECT_EQ(last_error().operation, L"file_write");
-  EXPECT_EQ(read_bytes(target), "old");
+  EXPECT_EQ(read_bytes(target), "whole");
 }
 
 TEST(File_replacement, FailuresKeepTheTargetAndTheirRecord) {
@@ -82,8 +93,8 @@ TEST(File_replacement, FailuresKeepTheTargetAndTheirRecord) {
   // No folder, no new file.
   ZOR::Cfile_replacement nowhere(folder / L"missing\\system.ini");
   EXPECT_FALSE(nowhere.open(L"wt"));
-  EXPECT_EQ(last_error().kind, ZOR::Cerror_info::kind_win32);
-  EXPECT_EQ(last_error().operation, L"GetTempFileName");
+  EXPECT_EQ(last_error().kind, ZOR::Cerror_info::kind_errno);
+  EXPECT_EQ(last_error().operation, L"fopen(\"wt\")");
 }
 
 }  // namespace
