@@ -7,6 +7,7 @@
 
 #include "lib/error/error.h"
 #include "lib/file/file.h"
+#include "lib/rules/disc_entries.h"
 #include "lib/text/text.h"
 #include "lib/window/application.h"
 #include "setup/copy_progress.h"
@@ -42,9 +43,9 @@ bool wait_for_disc(int index) {
   Csetup_environment& env = setup_environment;
   C_setup_ready_dialog& waiting = setup_windows.ready;
   waiting.open(L"ディスクを読み込んでいます…。");
-  std::wstring marker = env.setup_data_dir + L"\\DISC" + ZOR::int_to_text(index + 1);
+  std::wstring marker = env.setup_data_dir + L"\\" + ZOR::disc_marker_name(index);
   while (ZOR::path_kind(marker) != 1) {
-    int answer = ZOR::message_box_owned(progress_window(), env.disc_names[index] + L"を入れて下さい。", env.game_title,
+    int answer = ZOR::message_box_owned(progress_window(), ZOR::disc_prompt(env.disc_names[index]), env.game_title,
                                         MB_OKCANCEL | MB_ICONINFORMATION);
     if (answer == IDCANCEL &&
         ZOR::message_box_owned(progress_window(), L"セットアップを終了してよろしいですか？", env.game_title,
@@ -74,7 +75,7 @@ void copy_disc(int index) {
         if (env.setup_method == L"full") copy_folder(entry.path);
         break;
       default:
-        fail(source + L" が見つかりませんでした。セットアップを中止します。");
+        fail(ZOR::missing_source_message(source));
         break;
     }
     if (env.abort_requested) return;

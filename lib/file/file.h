@@ -95,16 +95,6 @@ class Cfile_list {
 
 // -1 when path does not exist, 0 for a folder, 1 for anything else.
 int path_kind(const std::wstring& path);
-// One entry a program expects of a disc's layout: path, the path_kind it must have (0 a
-// folder, 1 a file) and the message the program shows when it has not.
-struct Cpath_check {
-  std::wstring path;
-  int kind;
-  std::wstring message;
-};
-// The message of the first check, in order, whose path is not of its kind; empty when all
-// pass. Records nothing.
-std::wstring first_failed_path_check(const std::vector<Cpath_check>& checks);
 // The file's size from its attributes; 0 when they cannot be read.
 std::uint64_t file_size(const std::wstring& path);
 // Sets or clears the read-only attribute. Records: Win32 "GetFileAttributes" or

@@ -91,13 +91,6 @@ int path_kind(const std::wstring& path) {
   return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
 }
 
-std::wstring first_failed_path_check(const std::vector<Cpath_check>& checks) {
-  for (const Cpath_check& check : checks) {
-    if (path_kind(check.path) != check.kind) return check.message;
-  }
-  return std::wstring();
-}
-
 std::uint64_t file_size(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
