@@ -7,10 +7,12 @@
 #include <libisofs/libisofs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <utility>
 #include <memory>
 #include <vector>
 
@@ -214,11 +216,22 @@ bool verify_image(const Cdisc_tree& tree, const std::string& path, Cdisc_report&
     why = path + ": " + std::strerror(errno);
     return false;
   }
+  // The files are compared in the order of their first extents, so that the image is read
+  // from its start to its end (the kernel reads ahead of a sequential reader).
+  ::posix_fadvise(image.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+  std::vector<std::pair<std::uint64_t, const Cdisc_file*>> order;
+  for (const Cdisc_file& file : tree.files) {
+    const Cimage_file& found = joliet.files[file.disc_path];
+    order.emplace_back(found.sections.empty() ? 0 : found.sections.front().block, &file);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<unsigned char> ours(chunk);
   std::vector<unsigned char> theirs(chunk);
   report.files = 0;
   report.bytes = 0;
-  for (const Cdisc_file& file : tree.files) {
+  for (const auto& entry : order) {
+    const Cdisc_file& file = *entry.second;
     if (!same_bytes(image.fd, joliet.files[file.disc_path], file, ours, theirs, why)) return false;
     ++report.files;
     report.bytes += file.size;

@@ -8,7 +8,9 @@
 #include <libisofs/libisofs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -175,28 +177,27 @@ bool write_all(int fd, const unsigned char* bytes, std::size_t count, const std:
   return true;
 }
 
-// Writes all of source's bytes to fd; false with why set on a read or write failure. The
-// source is read one sector per call: a larger read that passes the image's end gives
-// nothing of its last part. The sectors are written a mebibyte at a time.
+// Writes all of source's bytes to fd; false with why set on a read or write failure. A read
+// that passes the image's end gives nothing of its last part, so the source is read a
+// mebibyte at a time while that much is left (get_size tells the image's size) and exactly
+// the remainder at the end; each piece is written as read.
 bool drain(burn_source* source, int fd, const std::string& path, std::string& why) {
-  const std::size_t sector = 2048;
-  std::vector<unsigned char> buffer(512 * sector);
-  std::size_t filled = 0;
-  for (;;) {
-    unsigned char* place = buffer.data() + filled;
-    const int count = source->read_xt != nullptr ? source->read_xt(source, place, static_cast<int>(sector))
-                                                 : source->read(source, place, static_cast<int>(sector));
-    if (count < 0) {
+  const std::uint64_t piece = 1 << 20;
+  std::vector<unsigned char> buffer(piece);
+  const off_t size = source->get_size(source);
+  std::uint64_t left = size > 0 ? static_cast<std::uint64_t>(size) : 0;
+  while (left > 0) {
+    const int want = static_cast<int>(std::min(piece, left));
+    const int count = source->read_xt != nullptr ? source->read_xt(source, buffer.data(), want)
+                                                 : source->read(source, buffer.data(), want);
+    if (count != want) {
       why = path + ": libisofs could not make the image (its message above says why)";
       return false;
     }
-    filled += static_cast<std::size_t>(count);
-    if (count == 0 || filled == buffer.size()) {
-      if (!write_all(fd, buffer.data(), filled, path, why)) return false;
-      filled = 0;
-    }
-    if (count == 0) return true;
+    if (!write_all(fd, buffer.data(), static_cast<std::size_t>(count), path, why)) return false;
+    left -= static_cast<std::uint64_t>(count);
   }
+  return true;
 }
 
 }  // namespace
