@@ -296,4 +296,14 @@ std::wstring describe_windows(DWORD process_id) {
   return lines.empty() ? L"  (none)\n" : lines;
 }
 
+std::uint32_t screen_colour(HWND window, int x, int y) {
+  POINT point = {x, y};
+  ClientToScreen(window, &point);
+  HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, point.x, point.y);
+  ReleaseDC(nullptr, screen);
+  return (static_cast<std::uint32_t>(GetRValue(colour)) << 16) | (static_cast<std::uint32_t>(GetGValue(colour)) << 8) |
+         GetBValue(colour);
+}
+
 }  // namespace driver

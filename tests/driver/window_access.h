@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,8 @@ bool wait_item_text(HWND dialog, int id, const std::wstring& text, DWORD timeout
 // it there on several looks in a row: the display may still deliver pointer motion from an
 // earlier placement, which would move it back. False when it does not settle.
 bool place_cursor(LONG x, LONG y);
+// The colour on screen at x, y of window's client area, as 0xRRGGBB.
+std::uint32_t screen_colour(HWND window, int x, int y);
 
 // Lines describing the top-level windows of a process (class, title, visibility), for
 // failure messages.

@@ -12,17 +12,6 @@ std::uint32_t pattern(int x, int y) {
          static_cast<std::uint32_t>(0x40 + x * 3 + y * 5);
 }
 
-// The colour on screen at x, y of window's client area, as 0xRRGGBB.
-std::uint32_t screen_colour(HWND window, int x, int y) {
-  POINT point = {x, y};
-  ClientToScreen(window, &point);
-  HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, point.x, point.y);
-  ReleaseDC(nullptr, screen);
-  return (static_cast<std::uint32_t>(GetRValue(colour)) << 16) | (static_cast<std::uint32_t>(GetGValue(colour)) << 8) |
-         GetBValue(colour);
-}
-
 TEST(FoyerPicture, BitmapsLandUprightWithTheirPixels) {
   struct Row {
     int width;
@@ -39,11 +28,11 @@ TEST(FoyerPicture, BitmapsLandUprightWithTheirPixels) {
     ASSERT_TRUE(menu);
     HWND picture = driver::item(menu, 1002);
     // Painting follows the showing: wait until the first pixel has its colour.
-    EXPECT_TRUE(wait_for([&] { return screen_colour(picture, 0, 0) == pattern(0, 0); }, 10000));
+    EXPECT_TRUE(wait_for([&] { return driver::screen_colour(picture, 0, 0) == pattern(0, 0); }, 10000));
     int wrong = 0;
     for (int y = 0; y < row.height; y += row.height > 20 ? 37 : 1) {
       for (int x = 0; x < row.width; x += row.width > 20 ? 41 : 1) {
-        const std::uint32_t shown = screen_colour(picture, x, y);
+        const std::uint32_t shown = driver::screen_colour(picture, x, y);
         if (shown != pattern(x, y) && wrong++ < 5) {
           ADD_FAILURE() << "pixel " << x << "," << y << ": shown " << std::hex << shown << ", stored " << pattern(x, y);
         }

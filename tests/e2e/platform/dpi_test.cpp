@@ -88,16 +88,6 @@ std::uint32_t quarter_colour(int x, int y) {
   return colours[(y >= 200 ? 2 : 0) + (x >= 200 ? 1 : 0)];
 }
 
-std::uint32_t screen_colour(HWND window, int x, int y) {
-  POINT point = {x, y};
-  ClientToScreen(window, &point);
-  HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, point.x, point.y);
-  ReleaseDC(nullptr, screen);
-  return (static_cast<std::uint32_t>(GetRValue(colour)) << 16) | (static_cast<std::uint32_t>(GetGValue(colour)) << 8) |
-         GetBValue(colour);
-}
-
 // Every visible button's label, measured with the buttons' font, fits inside the button's
 // face: its frame and the padding of the button's text, and the shield of the buttons that
 // carry one. The menu gives its buttons the stock DEFAULT_GUI_FONT, which is the same
@@ -159,9 +149,9 @@ TEST(PlatformDpi, DISABLED_MenuFitsTheScreensDpi) {
   const struct {
     int x, y;
   } points[] = {{300, 100}, {100, 300}, {300, 300}, {397, 397}, {100, 100}};
-  EXPECT_TRUE(wait_for([&] { return screen_colour(picture, px(397), px(397)) == quarter_colour(397, 397); }, 10000));
+  EXPECT_TRUE(wait_for([&] { return driver::screen_colour(picture, px(397), px(397)) == quarter_colour(397, 397); }, 10000));
   for (const auto& point : points) {
-    EXPECT_EQ(screen_colour(picture, px(point.x), px(point.y)), quarter_colour(point.x, point.y))
+    EXPECT_EQ(driver::screen_colour(picture, px(point.x), px(point.y)), quarter_colour(point.x, point.y))
         << "at " << point.x << "," << point.y << " of the picture";
   }
 
