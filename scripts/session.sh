@@ -105,8 +105,9 @@ zor_prefix_dpi() {
   case "$1" in
     ''|*[!0-9]*) echo "ZOR_DPI must be a number of dots per inch (96, 144, 192): $1"; exit 2 ;;
   esac
+  # A new prefix's wineserver may not have written user.reg yet: then nothing is known.
   now=$(awk '/^\[/ { inside = ($0 ~ /^\[Control Panel\\\\Desktop\]/) }
-    inside && /^"LogPixels"=dword:/ { sub(/^"LogPixels"=dword:/, ""); print }' "$WINEPREFIX/user.reg" 2>/dev/null)
+    inside && /^"LogPixels"=dword:/ { sub(/^"LogPixels"=dword:/, ""); print }' "$WINEPREFIX/user.reg" 2>/dev/null || true)
   [ "$1" = 96 ] || echo "== screen at $1 DPI"
   [ -n "$now" ] && [ $((0x$now)) -eq "$1" ] && return 0
   "$run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
