@@ -1,9 +1,7 @@
 // Strict code page conversions through iconv (glibc's CP932 is Windows's code page 932).
 #include "disc/layout_text.h"
 
-#include <iconv.h>
-
-#include <cerrno>
+#include "disc/text_converter.h"
 
 namespace disc {
 namespace {
@@ -11,25 +9,8 @@ namespace {
 // Converts length bytes at input from one iconv encoding to another; false on any character
 // that does not convert (no transliteration, no skipping).
 bool convert(const char* to, const char* from, const char* input, std::size_t length, std::string& output) {
-  output.clear();
-  iconv_t converter = iconv_open(to, from);
-  if (converter == reinterpret_cast<iconv_t>(-1)) return false;
-  char* in = const_cast<char*>(input);
-  std::size_t in_left = length;
-  char buffer[4096];
-  bool ok = true;
-  while (in_left > 0) {
-    char* out = buffer;
-    std::size_t out_left = sizeof buffer;
-    const std::size_t result = iconv(converter, &in, &in_left, &out, &out_left);
-    output.append(buffer, out - buffer);
-    if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-      ok = false;
-      break;
-    }
-  }
-  iconv_close(converter);
-  return ok;
+  Ctext_converter converter(to, from);
+  return converter.convert(input, length, 0, std::string(), output);
 }
 
 bool bytes_to_wide(const char* from, const std::string& bytes, std::wstring& wide) {

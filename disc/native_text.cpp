@@ -2,59 +2,14 @@
 #include "disc/native_text.h"
 
 #include "disc/layout_text.h"
-
-#include <iconv.h>
+#include "disc/text_converter.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <vector>
 
 namespace disc {
 
 namespace {
-
-// One iconv conversion descriptor, closed with its owner.
-class Cconverter {
- public:
-  Cconverter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-  ~Cconverter() {
-    if (ok()) iconv_close(cd_);
-  }
-  Cconverter(const Cconverter&) = delete;
-  Cconverter& operator=(const Cconverter&) = delete;
-  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-
-  // Converts all of in; an input sequence that does not convert is skipped by skip bytes
-  // and replacement appended instead. False when any was replaced.
-  bool convert(const char* in, std::size_t count, std::size_t skip, const std::string& replacement,
-               std::string& out) {
-    out.clear();
-    if (!ok()) return false;
-    bool clean = true;
-    std::vector<char> buffer(4096);
-    char* source = const_cast<char*>(in);
-    std::size_t left = count;
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    while (left > 0) {
-      char* target = buffer.data();
-      std::size_t room = buffer.size();
-      const std::size_t result = iconv(cd_, &source, &left, &target, &room);
-      out.append(buffer.data(), static_cast<std::size_t>(target - buffer.data()));
-      if (result != static_cast<std::size_t>(-1)) continue;
-      if (errno == E2BIG) continue;
-      clean = false;
-      const std::size_t step = left < skip ? left : skip;
-      source += step;
-      left -= step;
-      out += replacement;
-    }
-    return clean;
-  }
-
- private:
-  iconv_t cd_;
-};
 
 std::wstring wide_of(const std::string& utf32) {
   std::wstring wide(utf32.size() / sizeof(wchar_t), L'\0');
@@ -74,7 +29,7 @@ std::string replacement_wide() {
 }  // namespace
 
 std::string utf8_of(const std::wstring& wide) {
-  Cconverter converter("UTF-8", "WCHAR_T");
+  Ctext_converter converter("UTF-8", "WCHAR_T");
   std::string out;
   converter.convert(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t), sizeof(wchar_t),
                     "\xEF\xBF\xBD", out);
@@ -82,7 +37,7 @@ std::string utf8_of(const std::wstring& wide) {
 }
 
 bool decode_cp932(const char* bytes, std::size_t count, std::wstring& wide) {
-  Cconverter converter("WCHAR_T", "CP932");
+  Ctext_converter converter("WCHAR_T", "CP932");
   std::string out;
   const bool clean = converter.convert(bytes, count, 1, replacement_wide(), out);
   wide = wide_of(out);
