@@ -25,17 +25,7 @@ if [ ! -f "$build/bench-disc/.complete" ]; then
   rm -rf "$build/bench-disc"
   mkdir -p "$build/bench-disc"
   cp -r "$build/makers/sample/SetupData" "$game"
-  small="$game/GameData/bench"
-  n=0
-  for a in $(seq -w 1 40); do
-    for b in $(seq -w 1 25); do
-      mkdir -p "$small/d$a/e$b"
-      for c in $(seq -w 1 10); do
-        n=$((n + 1))
-        head -c $(( (n * 7919 % 32 + 1) * 1024 )) /dev/urandom > "$small/d$a/e$b/f$c.dat"
-      done
-    done
-  done
+  zor_make_small_files "$game/GameData/bench" 40 25 10 32
   for m in 1 2 3 4; do head -c 209715200 /dev/urandom > "$game/GameData/movie$m.bin"; done
   printf '%s\n' '#SETUP_FILE = "bench"' '#SETUP_FILE = "movie1.bin"' '#SETUP_FILE = "movie2.bin"' \
     '#SETUP_FILE = "movie3.bin"' '#SETUP_FILE = "movie4.bin"' >> "$game/Setup.ini"

@@ -20,16 +20,7 @@ if [ ! -f "$disc/.complete" ]; then
   echo "== generating the benchmark disc in $disc"
   rm -rf "$disc"
   mkdir -p "$disc/GameData/media"
-  n=0
-  for a in $(seq -w 1 20); do
-    for b in $(seq -w 1 10); do
-      mkdir -p "$disc/GameData/small/d$a/e$b"
-      for c in $(seq -w 1 10); do
-        n=$((n + 1))
-        head -c $(( (n * 7919 % 64 + 1) * 1024 )) /dev/urandom > "$disc/GameData/small/d$a/e$b/f$c.dat"
-      done
-    done
-  done
+  zor_make_small_files "$disc/GameData/small" 20 10 10 64
   for m in $(seq 1 30); do
     head -c $(( (4 + m % 5) * 1048576 )) /dev/urandom > "$disc/GameData/media/m$m.bin"
   done

@@ -209,3 +209,18 @@ zor_benchmark_session() {
   zor_start_display
   zor_prepare_prefix "$1/wineprefix"
 }
+
+# Fills folder $1 with $2 x $3 folders (d01/e01 ...) of $4 files each (f01.dat ...) of random
+# bytes, 1 to $5 KiB, the sizes spread by a fixed rule so that every run makes the same sizes.
+zor_make_small_files() {
+  n=0
+  for a in $(seq -w 1 "$2"); do
+    for b in $(seq -w 1 "$3"); do
+      mkdir -p "$1/d$a/e$b"
+      for c in $(seq -w 1 "$4"); do
+        n=$((n + 1))
+        head -c $(( (n * 7919 % $5 + 1) * 1024 )) /dev/urandom > "$1/d$a/e$b/f$c.dat"
+      done
+    done
+  done
+}
