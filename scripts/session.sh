@@ -190,11 +190,20 @@ zor_stop_session() {
   fi
 }
 
+# ccache, when the machine has it, serves the compilers: several checkouts of the project
+# (relative to their own roots) then share what was compiled once.
+zor_compiler_launcher() {
+  command -v ccache >/dev/null 2>&1 || return 0
+  echo "-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+}
+
 # Configures and builds the Windows programs and tests into $1.
 zor_build() {
   if [ ! -f "$1/build.ninja" ]; then
-    cmake -S "$root" -B "$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake -S "$root" -B "$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+      $(zor_compiler_launcher) >/dev/null
   fi
+  command -v ccache >/dev/null 2>&1 && export CCACHE_BASEDIR="$root"
   cmake --build "$1"
 }
 
