@@ -24,12 +24,12 @@ bool no_launcher_running() {
 }
 
 // Shows one of Autorun's problems: caption "Autorun.exe", with or without the warning icon.
-void show_problem(const ZOR::Cautorun_problem& problem) { autorun_message(problem.message, !problem.warning); }
+void show_problem(const ZOR::Crule_problem& problem) { autorun_message(problem.message, !problem.warning); }
 
 // The setup data name from Autorun.ini beside the program (the rules' reading). False after
 // the message of a file that cannot be read or of its first line that is anything else.
 bool read_setup_data_name(std::wstring& name) {
-  ZOR::Cautorun_problem problem;
+  ZOR::Crule_problem problem;
   if (ZOR::read_setup_data_name(ZOR::platform_files(), ZOR::application.program_folder, name, problem)) return true;
   show_problem(problem);
   return false;

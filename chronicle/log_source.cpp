@@ -21,9 +21,9 @@ void warn(const std::wstring& text) { ZOR::message_box(text, caption, MB_ICONWAR
 
 bool C_gui_main::locate_engine() {
   ZOR::Cgame_location found;
-  std::wstring message;
-  if (!ZOR::locate_game(ZOR::platform_files(), ZOR::application.program_folder, found, message)) {
-    warn(message);
+  ZOR::Crule_problem problem;
+  if (!ZOR::locate_game(ZOR::platform_files(), ZOR::application.program_folder, found, problem)) {
+    warn(problem.message);
     return false;
   }
   // Relative paths: the program entry made Chronicle's folder the current directory.
@@ -39,8 +39,8 @@ bool C_gui_main::locate_engine() {
     return false;
   }
   std::wstring save_folder;
-  if (!ZOR::save_folder_below(ZOR::application.documents_folder, found.reg_path, save_folder, message)) {
-    warn(message);
+  if (!ZOR::save_folder_below(ZOR::application.documents_folder, found.reg_path, save_folder, problem)) {
+    warn(problem.message);
     return false;
   }
   engine_path = exe_dir + L"\\" + ZOR::engine_file_name();

@@ -12,17 +12,17 @@ bool locate_save_folder() {
   Cconfig_environment& env = config_environment;
   const std::wstring& program_folder = ZOR::application.program_folder;
   ZOR::Cgame_location found;
-  std::wstring message;
-  if (!ZOR::locate_game(ZOR::platform_files(), program_folder, found, message)) {
-    warn(message);
+  ZOR::Crule_problem problem;
+  if (!ZOR::locate_game(ZOR::platform_files(), program_folder, found, problem)) {
+    warn(problem.message);
     return false;
   }
   // The folder that reading and writing use: save_folder itself unless that is relative.
   std::wstring full_folder;
   switch (found.place) {
     case ZOR::Game_place::setup_ini:
-      if (!ZOR::save_folder_below(ZOR::application.documents_folder, found.reg_path, env.save_folder, message)) {
-        warn(message);
+      if (!ZOR::save_folder_below(ZOR::application.documents_folder, found.reg_path, env.save_folder, problem)) {
+        warn(problem.message);
         return false;
       }
       full_folder = env.save_folder;

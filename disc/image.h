@@ -1,38 +1,16 @@
-// Writing the disc images with libisofs and reading them back: ISO 9660 (level 3, so files of
-// 4 GiB and more), Joliet with long names and Rock Ridge, fixed dates for identical bytes.
+// Writing one disc image with libisofs and reading it back: ISO 9660 (level 3, so files of
+// 4 GiB and more), Joliet with long names and Rock Ridge, one time for every date.
 #ifndef ZOR_DISC_IMAGE_H
 #define ZOR_DISC_IMAGE_H
 
 #include <cstdint>
 #include <ctime>
 #include <string>
-#include <vector>
 
-#include "disc/check.h"
 #include "disc/layout.h"
+#include "disc/medium.h"
 
 namespace disc {
-
-// A volume label the ISO 9660 volume descriptor holds as written: 1 to 32 of A-Z, 0-9, _
-// (lower-case letters count as their capitals).
-bool valid_volume_label(const std::string& label);
-// The label of disc number of count when the maker gave none (or gave base): from #REG_PATH,
-// "Lumora\Tsukikage" giving LUMORA_TSUKIKAGE, with "_2" for a second disc.
-std::string volume_label(const std::string& base, const std::wstring& reg_path, int number, int count);
-
-// The folder of the build's programs: bin/ beside the folder of this program (build/disc/..).
-std::string default_programs_folder();
-std::string without_trailing_slash(const std::string& path);
-
-// The time written for every file and the volume: SOURCE_DATE_EPOCH when set, else a fixed
-// one, so that identical input gives identical bytes.
-std::time_t image_timestamp();
-
-struct Cbuild_request {
-  Ccheck_input check;
-  std::string output_folder;  // receives disc1.iso (and disc2.iso)
-  std::string label;          // empty: made from #REG_PATH
-};
 
 // What one written and verified image holds.
 struct Cdisc_report {
@@ -43,13 +21,6 @@ struct Cdisc_report {
   std::int64_t sectors = 0;  // of the image
   Cmedium medium = Cmedium::dvd;
 };
-
-// Lays out the discs, writes OUTPUT/discN.iso for each (beside as .part, then renamed, so a
-// mounted old image keeps reading), reads each back and compares every file. False with why.
-bool build_discs(const Cbuild_request& request, std::vector<Cdisc_report>& reports, std::string& why);
-
-// "disc1.iso: 12 files, 3,456 bytes, 1,234 sectors, 0.1% of a DVD-R, 2,298,496 sectors".
-std::string report_line(const Cdisc_report& report);
 
 // Writes tree as the image at path with label. False with why set (libisofs's message).
 bool write_image(const Cdisc_tree& tree, const std::string& path, const std::string& label, std::time_t timestamp,

@@ -7,40 +7,37 @@
 #include <map>
 #include <system_error>
 
+#include "disc/disc_view.h"
 #include "disc/layout_text.h"
-#include "disc/native_files.h"
 #include "disc/native_text.h"
 #include "lib/rules/autorun_ini.h"
 #include "lib/rules/disc_entries.h"
 #include "lib/rules/startup_rules.h"
 #include "lib/setting/setup_ini.h"
+#include "lib/text/text.h"
 
 namespace disc {
-
-const char* const program_names[5] = {"Setup.exe", "Foyer.exe", "Config.exe", "Chronicle.exe", "Autorun.exe"};
 
 namespace {
 
 namespace fs = std::filesystem;
 
 // Windows compares names without regard to ASCII case.
-std::string lower_ascii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
+using ZOR::lower_copy;
 
-bool is_program_name(const std::string& name) {
-  for (const char* program : program_names) {
-    if (lower_ascii(name) == lower_ascii(program)) return true;
+// The five programs and the disc markers, which the tool puts on the disc itself.
+bool is_made_by_the_build(const std::string& name) {
+  std::wstring wide;
+  utf8_to_wide(name, wide);
+  wide = lower_copy(wide);
+  std::vector<std::wstring> names = ZOR::setup_data_programs();
+  names.push_back(ZOR::autorun_program_name());
+  names.push_back(ZOR::disc_marker_name(0));
+  names.push_back(ZOR::disc_marker_name(1));
+  for (const std::wstring& made : names) {
+    if (wide == lower_copy(made)) return true;
   }
   return false;
-}
-
-bool is_disc_marker(const std::string& name) {
-  const std::string lower = lower_ascii(name);
-  return lower == "disc1" || lower == "disc2";
 }
 
 // A disc being filled: files by disc path, folders as a set, both kept in name order.
@@ -58,7 +55,7 @@ struct Cdisc_builder {
   void add_file(Cdisc_file file) {
     const std::size_t slash = file.disc_path.rfind('/');
     if (slash != std::string::npos) add_folder_with_parents(file.disc_path.substr(0, slash));
-    Cdisc_file& place = files[lower_ascii(file.disc_path)];
+    Cdisc_file& place = files[lower_copy(file.disc_path)];
     if (!place.disc_path.empty() && place.disc_path != file.disc_path) clash = place.disc_path + " and " + file.disc_path;
     place = std::move(file);
   }
@@ -124,30 +121,18 @@ bool add_setup_data(const fs::path& folder, const std::string& setup_name, Cdisc
   for (auto it = disc.files.begin(); it != disc.files.end();) {
     const std::string name = it->second.disc_path.substr(setup_name.size() + 1);
     const bool at_top = name.find('/') == std::string::npos;
-    it = at_top && (is_program_name(name) || is_disc_marker(name)) ? disc.files.erase(it) : std::next(it);
+    it = at_top && is_made_by_the_build(name) ? disc.files.erase(it) : std::next(it);
   }
   return true;
 }
 
 // Which disc (from 0) a path below GameData ('/' between names) lies on when one folder
-// holds both discs: that of the #SETUP_FILE entry that is the path or holds it, the longest
-// such entry winning; disc 0 for a path of no entry and for an entry that Setup never copies.
+// holds both discs: that of the entry that installs it; disc 0 for a path of no entry.
 int disc_of(const std::string& game_path, const ZOR::Csetup_ini& ini) {
-  const std::string path = lower_ascii(game_path);
-  std::size_t best = 0;
-  int disc = 0;
-  for (const ZOR::Csetup_file_entry& entry : ini.setup_files) {
-    std::string entry_path = lower_ascii(utf8_of(entry.path));
-    for (char& c : entry_path) c = c == '\\' ? '/' : c;
-    while (!entry_path.empty() && entry_path.back() == '/') entry_path.pop_back();
-    const bool holds = !entry_path.empty() && path.compare(0, entry_path.size(), entry_path) == 0 &&
-                       (path.size() == entry_path.size() || path[entry_path.size()] == '/');
-    if (holds && entry_path.size() > best && entry.disc_index >= 0 && entry.disc_index < ini.disc_count) {
-      best = entry_path.size();
-      disc = entry.disc_index;
-    }
-  }
-  return disc;
+  std::wstring path;
+  utf8_to_wide(game_path, path);
+  const int entry = ZOR::entry_holding(ini, path);
+  return entry < 0 ? 0 : ini.setup_files[static_cast<std::size_t>(entry)].disc_index;
 }
 
 // Moves what lies on disc 2 from first to second, for a folder that holds both discs.
@@ -155,7 +140,7 @@ void split_discs(const std::string& setup_name, const ZOR::Csetup_ini& ini, Cdis
                  Cdisc_builder& second) {
   const std::string game_data = setup_name + "/GameData/";
   auto game_path = [&](const std::string& disc_path) {
-    return lower_ascii(disc_path).compare(0, game_data.size(), lower_ascii(game_data)) == 0
+    return lower_copy(disc_path).compare(0, game_data.size(), lower_copy(game_data)) == 0
                ? disc_path.substr(game_data.size())
                : std::string();
   };
@@ -212,7 +197,7 @@ bool make_autorun_inf(const std::wstring& title, const std::string& setup_name, 
 bool make_autorun_ini(const std::wstring& name, std::string& content, std::string& why) {
   const std::wstring line = L"#SETUP_DATA = \"" + name + L"\"";
   std::wstring read;
-  ZOR::Cautorun_problem problem;
+  ZOR::Crule_problem problem;
   if (!wide_to_cp932(line, content) || !ZOR::read_autorun_ini_lines({line}, read, problem) || read != name) {
     why = utf8_of(name) + ": Autorun.ini cannot name this setup data folder";
     return false;
@@ -224,12 +209,9 @@ bool make_autorun_ini(const std::wstring& name, std::string& content, std::strin
 // Reads Setup.ini as Setup does, from the folder as it will lie in a drive (the check has
 // accepted it before).
 bool read_setup_ini(const fs::path& folder, ZOR::Csetup_ini& ini, std::string& why) {
-  const std::wstring drive = L"D:";
-  std::wstring name;
-  utf8_to_wide(folder.filename().string(), name);
-  const Cnative_files files(drive, folder.parent_path().string());
-  ZOR::Cini_problem problem;
-  if (!ZOR::read_setup_ini(files, drive + L"\\" + name, ZOR::Setup_ini_reader::setup, ini, problem)) {
+  const Cdisc_view disc(folder.string(), std::string());
+  ZOR::Crule_problem problem;
+  if (!ZOR::read_setup_ini(disc.files, disc.setup_data_dir, ZOR::Setup_ini_reader::setup, ini, problem)) {
     why = (folder / "Setup.ini").string() + ": " + utf8_of(problem.message);
     return false;
   }
@@ -246,7 +228,7 @@ bool lay_out_discs(const Clayout_input& input, Clayout& layout, std::string& why
   layout.reg_path = ini.reg_path;
   const int disc_count = ini.disc_count;
   if (!input.second_folder.empty() && disc_count != 2) {
-    why = "a second disc's folder was given, but Setup.ini says #DISC_CNT = " + std::to_string(disc_count);
+    why = second_folder_mismatch(disc_count);
     return false;
   }
   const std::string setup_name = folder.filename().string();
@@ -261,12 +243,12 @@ bool lay_out_discs(const Clayout_input& input, Clayout& layout, std::string& why
     }
   }
 
-  for (int i = 0; i < 4; ++i) {
-    if (!add_program(discs[0], setup_name + "/" + program_names[i], input.programs_folder, program_names[i], why)) {
-      return false;
-    }
+  for (const std::wstring& program : ZOR::setup_data_programs()) {
+    const std::string name = utf8_of(program);
+    if (!add_program(discs[0], setup_name + "/" + name, input.programs_folder, name, why)) return false;
   }
-  if (!add_program(discs[0], "Autorun.exe", input.programs_folder, "Autorun.exe", why)) return false;
+  const std::string autorun = utf8_of(ZOR::autorun_program_name());
+  if (!add_program(discs[0], autorun, input.programs_folder, autorun, why)) return false;
   std::string autorun_inf;
   if (!make_autorun_inf(ini.game_title, setup_name, autorun_inf, why)) return false;
   discs[0].add_made_file("autorun.inf", autorun_inf);

@@ -40,9 +40,6 @@ struct Clayout {
   std::wstring reg_path;
 };
 
-// The five programs, by the names they have on the disc.
-extern const char* const program_names[5];
-
 // Lays out the discs of a checked setup data folder (and the second disc's). Disc 1:
 // Autorun.exe and autorun.inf (open=, icon=, label= with the game title in code page 932)
 // at the root, Autorun.ini when the parent of folder holds the maker's or folder is not

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "disc/build.h"
 #include "disc/check.h"
-#include "disc/image.h"
-#include "disc/layout.h"
 #include "disc/medium.h"
+#include "disc/native_files.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ struct Carguments {
   std::string command;
   std::vector<std::string> folders;
   std::string output;
-  std::string medium = "dvd";
+  disc::Cmedium medium = disc::Cmedium::dvd;
   std::string label;
   std::string programs;
 };
@@ -68,8 +68,9 @@ bool parse_arguments(int argc, char** argv, Carguments& arguments, std::string& 
     return false;
   }
   const bool build = arguments.command == "build";
+  std::string medium = "dvd";
   for (int i = 2; i < argc; ++i) {
-    if (take_option(argc, argv, i, "--medium", arguments.medium, why) ||
+    if (take_option(argc, argv, i, "--medium", medium, why) ||
         take_option(argc, argv, i, "--programs", arguments.programs, why) ||
         (build && (take_option(argc, argv, i, "-o", arguments.output, why) ||
                    take_option(argc, argv, i, "--output", arguments.output, why) ||
@@ -91,9 +92,8 @@ bool parse_arguments(int argc, char** argv, Carguments& arguments, std::string& 
     why = "build needs -o OUTPUT";
     return false;
   }
-  disc::Cmedium medium;
-  if (!disc::medium_from_option(arguments.medium, medium)) {
-    why = "unknown medium " + arguments.medium + " (cd, dvd, dvd-dl or bd)";
+  if (!disc::medium_from_option(medium, arguments.medium)) {
+    why = "unknown medium " + medium + " (cd, dvd, dvd-dl or bd)";
     return false;
   }
   if (!arguments.label.empty() && !disc::valid_volume_label(arguments.label)) {
@@ -148,10 +148,8 @@ int main(int argc, char** argv) {
   disc::Ccheck_input input;
   input.folder = disc::without_trailing_slash(arguments.folders[0]);
   if (arguments.folders.size() > 1) input.second_folder = disc::without_trailing_slash(arguments.folders[1]);
-  disc::medium_from_option(arguments.medium, input.medium);
+  input.medium = arguments.medium;
   input.programs_folder = arguments.programs.empty() ? disc::default_programs_folder() : arguments.programs;
   if (arguments.command == "check") return run_check(input);
-  // build writes the disc markers itself.
-  input.markers_from_build = true;
   return run_build(arguments, input);
 }

@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "disc/check.h"
-
 namespace disc {
+
+// The recordable media, by their standard capacities in 2,048-byte sectors.
+enum class Cmedium { cd, dvd, dvd_dl, bd };
 
 // The medium of the option --medium ("cd", "dvd", "dvd-dl", "bd"); false for another name.
 bool medium_from_option(const std::string& option, Cmedium& medium);

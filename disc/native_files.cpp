@@ -17,22 +17,6 @@ namespace disc {
 
 namespace {
 
-const std::uint64_t largest_text_file = 64ULL * 1024 * 1024;
-
-std::string folded(std::string name) {
-  for (char& c : name) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return name;
-}
-
-std::wstring folded_wide(std::wstring path) {
-  for (wchar_t& c : path) {
-    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-  }
-  return path;
-}
-
 struct Cfile_closer {
   void operator()(FILE* file) const { std::fclose(file); }
 };
@@ -66,6 +50,12 @@ std::uint64_t linux_file_size(const std::string& path) {
   return static_cast<std::uint64_t>(info.st_size);
 }
 
+std::string without_trailing_slash(const std::string& path) {
+  std::string result = path;
+  while (result.size() > 1 && result.back() == '/') result.pop_back();
+  return result;
+}
+
 std::vector<std::string> linux_folder_names(const std::string& folder) {
   std::vector<std::string> names;
   DIR* dir = opendir(folder.c_str());
@@ -82,11 +72,11 @@ std::vector<std::string> linux_folder_names(const std::string& folder) {
 Cnative_files::Cnative_files(const std::wstring& drive, const std::string& root) : drive_(drive), root_(root) {}
 
 void Cnative_files::add_stand_in(const std::wstring& path, const std::string& linux_path) {
-  stand_ins_[folded_wide(path)] = linux_path;
+  stand_ins_[ZOR::lower_copy(path)] = linux_path;
 }
 
 std::string Cnative_files::linux_path(const std::wstring& path) const {
-  if (folded_wide(path.substr(0, drive_.size())) != folded_wide(drive_)) return std::string();
+  if (ZOR::lower_copy(path.substr(0, drive_.size())) != ZOR::lower_copy(drive_)) return std::string();
   std::string result = root_;
   std::size_t start = drive_.size();
   while (start < path.size()) {
@@ -98,7 +88,7 @@ std::string Cnative_files::linux_path(const std::wstring& path) const {
     std::string next = result + "/" + name;
     if (linux_path_kind(next) < 0) {
       for (const std::string& present : linux_folder_names(result)) {
-        if (folded(present) == folded(name)) {
+        if (ZOR::lower_copy(present) == ZOR::lower_copy(name)) {
           next = result + "/" + present;
           break;
         }
@@ -112,7 +102,7 @@ std::string Cnative_files::linux_path(const std::wstring& path) const {
 int Cnative_files::path_kind(const std::wstring& path) const {
   const int kind = linux_path_kind(linux_path(path));
   if (kind >= 0) return kind;
-  const auto stand_in = stand_ins_.find(folded_wide(path));
+  const auto stand_in = stand_ins_.find(ZOR::lower_copy(path));
   if (stand_in == stand_ins_.end()) return -1;
   return stand_in->second.empty() ? 1 : linux_path_kind(stand_in->second);
 }
@@ -120,9 +110,10 @@ int Cnative_files::path_kind(const std::wstring& path) const {
 bool Cnative_files::load_lines(const std::wstring& path, std::vector<std::wstring>& lines) const {
   lines.clear();
   const std::string file = linux_path(path);
-  if (linux_path_kind(file) != 1 || linux_file_size(file) > largest_text_file) return false;
+  const std::uint64_t largest = static_cast<std::uint64_t>(ZOR::largest_setting_file);
+  if (linux_path_kind(file) != 1 || linux_file_size(file) > largest) return false;
   std::string bytes;
-  if (!read_linux_file(file, largest_text_file, bytes)) return false;
+  if (!read_linux_file(file, largest, bytes)) return false;
   std::string text;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (bytes[i] == '\x1A') break;
@@ -140,7 +131,7 @@ bool Cnative_files::load_lines(const std::wstring& path, std::vector<std::wstrin
 bool Cnative_files::read_head(const std::wstring& path, std::size_t count, std::string& bytes) const {
   std::string file = linux_path(path);
   if (linux_path_kind(file) != 1) {
-    const auto stand_in = stand_ins_.find(folded_wide(path));
+    const auto stand_in = stand_ins_.find(ZOR::lower_copy(path));
     if (stand_in == stand_ins_.end() || stand_in->second.empty()) return false;
     file = stand_in->second;
   }

@@ -28,7 +28,7 @@ class Cnative_files : public ZOR::Cdisc_files {
 
   int path_kind(const std::wstring& path) const override;
   // Emulates the programs' text mode: CR LF becomes LF and a Ctrl-Z ends the text; decodes
-  // code page 932. Fails above 64 MiB, as the programs' loader does.
+  // code page 932. Fails above largest_setting_file, as the programs' loader does.
   bool load_lines(const std::wstring& path, std::vector<std::wstring>& lines) const override;
   bool read_head(const std::wstring& path, std::size_t count, std::string& bytes) const override;
 
@@ -42,6 +42,8 @@ class Cnative_files : public ZOR::Cdisc_files {
 int linux_path_kind(const std::string& path);
 // The size of a Linux file; 0 when it cannot be read.
 std::uint64_t linux_file_size(const std::string& path);
+// path without the '/' that end it (but "/" itself).
+std::string without_trailing_slash(const std::string& path);
 // The names in a Linux folder, sorted; empty when it cannot be listed.
 std::vector<std::string> linux_folder_names(const std::string& folder);
 

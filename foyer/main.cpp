@@ -39,7 +39,7 @@ bool read_command_line() {
 
 // The disc layout as the rules give it for Foyer. False after the first failed check's message.
 bool check_disc_layout() {
-  ZOR::Cini_problem problem;
+  ZOR::Crule_problem problem;
   if (ZOR::check_disc_layout(ZOR::platform_files(), ZOR::Setup_ini_reader::foyer, menu_environment.setup_data_dir,
                              problem)) {
     return true;
@@ -50,7 +50,7 @@ bool check_disc_layout() {
 
 // Setup.ini with its content checks and the disc's menu targets. False after the message.
 bool read_setup_ini() {
-  ZOR::Cini_problem problem;
+  ZOR::Crule_problem problem;
   if (ZOR::read_setup_ini(menu_environment.setup_data_dir, ZOR::Setup_ini_reader::foyer, menu_environment,
                           problem)) {
     return true;

@@ -42,7 +42,7 @@ bool read_command_line() {
 
 // The disc layout as the rules give it for Setup. False after the first failed check's message.
 bool check_disc_layout() {
-  ZOR::Cini_problem problem;
+  ZOR::Crule_problem problem;
   if (ZOR::check_disc_layout(ZOR::platform_files(), ZOR::Setup_ini_reader::setup, setup_environment.setup_data_dir,
                              problem)) {
     return true;
@@ -53,7 +53,7 @@ bool check_disc_layout() {
 
 // Loads, cleans and checks Setup.ini into the record. False after the first problem's message.
 bool read_setup_ini() {
-  ZOR::Cini_problem problem;
+  ZOR::Crule_problem problem;
   if (ZOR::read_setup_ini(setup_environment.setup_data_dir, ZOR::Setup_ini_reader::setup, setup_environment,
                           problem)) {
     return true;

@@ -8,7 +8,7 @@ namespace ZOR {
 
 std::wstring default_setup_data_name() { return L"SetupData"; }
 
-bool read_autorun_ini_lines(const std::vector<std::wstring>& lines, std::wstring& name, Cautorun_problem& problem) {
+bool read_autorun_ini_lines(const std::vector<std::wstring>& lines, std::wstring& name, Crule_problem& problem) {
   name = default_setup_data_name();
   std::wstring value;
   const std::vector<Csetting_rule> rules = {
@@ -16,19 +16,19 @@ bool read_autorun_ini_lines(const std::vector<std::wstring>& lines, std::wstring
   };
   const Csetting_read_result result = read_setting_lines(lines, rules, Csetting_syntax{false, Unmatched_line::stop});
   if (result.problem == Setting_problem::none) return true;
-  problem = Cautorun_problem{L"Autorun.ini の解析に失敗しました。(" + int_to_text(result.line) + L"行目)", true,
-                             result.line};
+  problem = Crule_problem{L"Autorun.ini の解析に失敗しました。(" + int_to_text(result.line) + L"行目)", L"",
+                          result.line, true};
   return false;
 }
 
 bool read_setup_data_name(const Cdisc_files& files, const std::wstring& program_folder, std::wstring& name,
-                          Cautorun_problem& problem) {
+                          Crule_problem& problem) {
   name = default_setup_data_name();
   const std::wstring path = program_folder + L"\\" + L"Autorun.ini";
   if (files.path_kind(path) != 1) return true;
   std::vector<std::wstring> lines;
   if (!files.load_lines(path, lines)) {
-    problem = Cautorun_problem{L"Autorun.ini が開けませんでした。", true, 0};
+    problem = Crule_problem{L"Autorun.ini が開けませんでした。", L"", 0, true};
     return false;
   }
   return read_autorun_ini_lines(lines, name, problem);
@@ -41,17 +41,17 @@ Autorun_hand_over autorun_hand_over(const Cdisc_files& files, const std::wstring
   return Autorun_hand_over::foyer;
 }
 
-Cautorun_problem hand_over_problem(Autorun_hand_over hand_over) {
+Crule_problem hand_over_problem(Autorun_hand_over hand_over) {
   switch (hand_over) {
     case Autorun_hand_over::no_foyer:
-      return Cautorun_problem{L"Foyer.exe が見つかりませんでした。", false, 0};
+      return Crule_problem{L"Foyer.exe が見つかりませんでした。", L"", 0, false};
     case Autorun_hand_over::no_setup:
-      return Cautorun_problem{L"Setup.exe が見つかりませんでした。", false, 0};
+      return Crule_problem{L"Setup.exe が見つかりませんでした。", L"", 0, false};
     case Autorun_hand_over::kickoff:
     case Autorun_hand_over::foyer:
       break;
   }
-  return Cautorun_problem{};
+  return Crule_problem{};
 }
 
 }  // namespace ZOR

@@ -6,30 +6,25 @@
 #include <vector>
 
 #include "lib/rules/disc_files.h"
+#include "lib/setting/rule_problem.h"
 
 namespace ZOR {
 
 // The setup data folder's name when Autorun.ini does not give one.
 std::wstring default_setup_data_name();
 
-// One problem of Autorun's: its message (caption "Autorun.exe"), whether the box has the
-// warning icon, and the line of Autorun.ini it concerns (0: none).
-struct Cautorun_problem {
-  std::wstring message;
-  bool warning = true;
-  int line = 0;
-};
+// Autorun's problems leave the caption empty: Autorun shows its own ("Autorun.exe").
 
 // The setup data name from Autorun.ini's raw lines: blank lines and #SETUP_DATA = "<name>"
 // lines (a later one wins), nothing else. name starts as the default. False with the
 // message of the first other line.
-bool read_autorun_ini_lines(const std::vector<std::wstring>& lines, std::wstring& name, Cautorun_problem& problem);
+bool read_autorun_ini_lines(const std::vector<std::wstring>& lines, std::wstring& name, Crule_problem& problem);
 
 // The setup data name from program_folder + "\Autorun.ini"; no file (or a folder of that
 // name) keeps the default. False with the problem of a file that cannot be read or of its
 // first line that is anything else.
 bool read_setup_data_name(const Cdisc_files& files, const std::wstring& program_folder, std::wstring& name,
-                          Cautorun_problem& problem);
+                          Crule_problem& problem);
 
 // How Autorun hands over to what lies in the setup data folder.
 enum class Autorun_hand_over { kickoff, foyer, no_foyer, no_setup };
@@ -39,7 +34,7 @@ enum class Autorun_hand_over { kickoff, foyer, no_foyer, no_setup };
 Autorun_hand_over autorun_hand_over(const Cdisc_files& files, const std::wstring& setup_data_folder);
 
 // The message of a hand-over that cannot happen (no_foyer, no_setup: boxes without icon).
-Cautorun_problem hand_over_problem(Autorun_hand_over hand_over);
+Crule_problem hand_over_problem(Autorun_hand_over hand_over);
 
 }  // namespace ZOR
 

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "lib/setting/setup_ini.h"
+
 namespace ZOR {
 
 // The marker file of disc index (from 0) in the setup data folder: "DISC" + (index + 1).
@@ -12,6 +14,12 @@ std::wstring disc_marker_name(int index);
 
 // Setup's prompt while the marker of a disc is missing: its name + "を入れて下さい。".
 std::wstring disc_prompt(const std::wstring& disc_name);
+
+// The #SETUP_FILE entry of ini that installs path (below GameData; '\' or '/' between
+// names): the entry that is the path or a folder holding it, without regard to ASCII case
+// and to the entry's final separators, the longest such entry winning. Only entries of the
+// game's discs count (Setup copies no other). The entry's index in ini.setup_files, or -1.
+int entry_holding(const Csetup_ini& ini, const std::wstring& path);
 
 // Setup's measurement of a one-disc install, for an entry that is neither a file nor a
 // folder below GameData: path + " ファイルまたはフォルダが見つかりませんでした。".

@@ -3,14 +3,24 @@
 
 #include <vector>
 
+#include "lib/rules/startup_rules.h"
 #include "lib/setting/setup_ini.h"
 
 namespace ZOR {
 
 std::wstring engine_file_name() { return L"LumoraEngine.exe"; }
 
+namespace {
+
+bool set_problem(Crule_problem& problem, const std::wstring& message) {
+  problem = Crule_problem{message, L"", 0, true};
+  return false;
+}
+
+}  // namespace
+
 bool locate_game(const Cdisc_files& files, const std::wstring& program_folder, Cgame_location& found,
-                 std::wstring& message) {
+                 Crule_problem& problem) {
   found = Cgame_location();
   const std::wstring setup_ini = program_folder + L"\\Setup.ini";
   if (files.path_kind(setup_ini) != 1) {
@@ -22,34 +32,27 @@ bool locate_game(const Cdisc_files& files, const std::wstring& program_folder, C
       found.place = Game_place::engine_in_game_data;
       return true;
     }
-    message = L"Setup.ini が見つかりません。";
-    return false;
+    return set_problem(problem, L"Setup.ini が見つかりません。");
   }
   std::vector<std::wstring> lines;
   if (!files.load_lines(setup_ini, lines)) {
-    message = L"Setup.ini が開けませんでした。";
-    return false;
+    return set_problem(problem, setup_ini_unreadable_message());
   }
   found.reg_path = find_reg_path_lines(lines);
   if (found.reg_path.empty()) {
-    message = L"Setup.ini にレジストリパスが指定されていません。";
-    return false;
+    return set_problem(problem, L"Setup.ini にレジストリパスが指定されていません。");
   }
   // The path names a folder below the documents folder, where system.ini is rewritten and
   // the log is read: an absolute one or one with ".." would point anywhere on the disk.
   if (!path_stays_inside(found.reg_path)) {
-    message = L"レジストリパスが不正です。";
-    return false;
+    return set_problem(problem, L"レジストリパスが不正です。");
   }
   return true;
 }
 
 bool save_folder_below(const std::wstring& documents, const std::wstring& reg_path, std::wstring& folder,
-                       std::wstring& message) {
-  if (documents.empty()) {
-    message = L"マイドキュメントが見つかりませんでした。";
-    return false;
-  }
+                       Crule_problem& problem) {
+  if (documents.empty()) return set_problem(problem, L"マイドキュメントが見つかりませんでした。");
   folder = documents + L"\\" + reg_path + L"\\SaveData\\";
   return true;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "lib/rules/disc_files.h"
+#include "lib/setting/rule_problem.h"
 
 namespace ZOR {
 
@@ -27,16 +28,16 @@ struct Cgame_location {
 // The rule, for the program in program_folder: when program_folder + "\Setup.ini" is a
 // file, the first raw line matching "#REG_PATH = %s" (no comment removal, other lines
 // skipped), which must be a path that stays inside the folder it is joined below; else the
-// engine's place. False with the message: "Setup.ini が開けませんでした。",
+// engine's place. False with the problem (the program's own caption, the warning icon): "Setup.ini が開けませんでした。",
 // "Setup.ini にレジストリパスが指定されていません。", "レジストリパスが不正です。" or, with
 // neither Setup.ini nor the engine, "Setup.ini が見つかりません。".
 bool locate_game(const Cdisc_files& files, const std::wstring& program_folder, Cgame_location& found,
-                 std::wstring& message);
+                 Crule_problem& problem);
 
 // The game's save folder below the user's documents folder: documents + "\" + reg_path +
 // "\SaveData\". False with "マイドキュメントが見つかりませんでした。" when documents is empty.
 bool save_folder_below(const std::wstring& documents, const std::wstring& reg_path, std::wstring& folder,
-                       std::wstring& message);
+                       Crule_problem& problem);
 
 }  // namespace ZOR
 

@@ -7,11 +7,20 @@ std::wstring startup_caption(Setup_ini_reader program) {
   return program == Setup_ini_reader::setup ? L"Setup.exe" : L"Foyer.exe";
 }
 
+std::wstring setup_ini_unreadable_message() { return L"Setup.ini が開けませんでした。"; }
+
 std::wstring command_line_message(const std::wstring& parser_error) {
   return L"コマンドラインの解析に失敗しました。\n" + parser_error;
 }
 
 std::wstring no_setup_data_dir_message() { return L"モジュールの起動場所が指定されていません。"; }
+
+const std::vector<std::wstring>& setup_data_programs() {
+  static const std::vector<std::wstring> programs = {L"Setup.exe", L"Foyer.exe", L"Config.exe", L"Chronicle.exe"};
+  return programs;
+}
+
+std::wstring autorun_program_name() { return L"Autorun.exe"; }
 
 const std::vector<Clayout_check>& disc_layout(Setup_ini_reader program) {
   static const std::vector<Clayout_check> setup = {
@@ -32,20 +41,20 @@ const std::vector<Clayout_check>& disc_layout(Setup_ini_reader program) {
 }
 
 bool check_disc_layout(const Cdisc_files& files, Setup_ini_reader program, const std::wstring& setup_data_dir,
-                       Cini_problem& problem) {
+                       Crule_problem& problem) {
   for (const Clayout_check& check : disc_layout(program)) {
     const std::wstring path = check.name.empty() ? setup_data_dir : setup_data_dir + L"\\" + check.name;
     if (files.path_kind(path) != check.kind) {
-      problem = Cini_problem{check.message, startup_caption(program), 0};
+      problem = Crule_problem{check.message, startup_caption(program), 0};
       return false;
     }
   }
   return true;
 }
 
-std::vector<Cini_problem> menu_target_problems(const Cdisc_files& files, const std::wstring& setup_data_dir,
+std::vector<Crule_problem> menu_target_problems(const Cdisc_files& files, const std::wstring& setup_data_dir,
                                                const Csetup_ini& ini) {
-  std::vector<Cini_problem> problems;
+  std::vector<Crule_problem> problems;
   const std::wstring& title = ini.game_title;
   if (ini.direct_x_use) {
     if (files.path_kind(setup_data_dir + L"\\DirectX") != 0) {
@@ -70,17 +79,17 @@ void join_menu_paths(const std::wstring& setup_data_dir, Csetup_ini& ini) {
 }
 
 bool read_setup_ini(const Cdisc_files& files, const std::wstring& setup_data_dir, Setup_ini_reader program,
-                    Csetup_ini& ini, Cini_problem& problem) {
+                    Csetup_ini& ini, Crule_problem& problem) {
   ini = Csetup_ini();
   std::vector<std::wstring> lines;
   if (!files.load_lines(setup_data_dir + L"\\Setup.ini", lines)) {
-    problem = Cini_problem{L"Setup.ini が開けませんでした。", startup_caption(program), 0};
+    problem = Crule_problem{setup_ini_unreadable_message(), startup_caption(program), 0};
     return false;
   }
   if (!read_setup_ini_lines(lines, program, ini, problem)) return false;
   join_menu_paths(setup_data_dir, ini);
   if (program == Setup_ini_reader::setup) return true;
-  const std::vector<Cini_problem> targets = menu_target_problems(files, setup_data_dir, ini);
+  const std::vector<Crule_problem> targets = menu_target_problems(files, setup_data_dir, ini);
   if (targets.empty()) return true;
   problem = targets.front();
   return false;

@@ -13,17 +13,11 @@
 
 namespace ZOR {
 
-namespace {
-
-const std::int64_t largest_text_file = 64LL * 1024 * 1024;
-
-}  // namespace
-
 bool load_text_file(const std::wstring& path, std::wstring& text) {
   text.clear();
   Cfile file;
   if (!file.open(path, L"rt")) return false;
-  if (file.size > largest_text_file) {
+  if (file.size > largest_setting_file) {
     Cerror_info info;
     info.kind = Cerror_info::kind_errno;
     info.code = 27;  // EFBIG
@@ -61,7 +55,7 @@ Csetting_read_result read_setting_file(const std::wstring& path, const std::vect
 }
 
 bool read_setup_ini(const std::wstring& setup_data_dir, Setup_ini_reader reader, Csetup_ini& ini,
-                    Cini_problem& problem) {
+                    Crule_problem& problem) {
   return read_setup_ini(platform_files(), setup_data_dir, reader, ini, problem);
 }
 

@@ -25,7 +25,7 @@ Csetting_read_result read_setting_file(const std::wstring& path, const std::vect
 
 // The rules' read_setup_ini (lib/rules/startup_rules.h) over the platform's file system.
 bool read_setup_ini(const std::wstring& setup_data_dir, Setup_ini_reader reader, Csetup_ini& ini,
-                    Cini_problem& problem);
+                    Crule_problem& problem);
 
 // find_reg_path_lines over the file at path. Returns false, with the error recorded, when
 // the file cannot be loaded.

@@ -2,10 +2,14 @@
 #ifndef ZOR_SETTING_SETTING_LEXER_H
 #define ZOR_SETTING_SETTING_LEXER_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace ZOR {
+
+// The largest description file the programs load (64 MiB); a larger one fails to load.
+constexpr std::int64_t largest_setting_file = 64LL * 1024 * 1024;
 
 // Replaces lines with the text cut at every line feed. The text after the last line feed
 // is always a line, so "a\n" gives "a" and "", and an empty text gives one empty line.

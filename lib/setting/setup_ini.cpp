@@ -11,7 +11,7 @@ namespace {
 const wchar_t setup_caption[] = L"Setup.exe";
 const wchar_t foyer_caption[] = L"Foyer.exe";
 
-bool set_problem(Cini_problem& problem, const std::wstring& message, const std::wstring& caption, int line = 0) {
+bool set_problem(Crule_problem& problem, const std::wstring& message, const std::wstring& caption, int line = 0) {
   problem.message = message;
   problem.caption = caption;
   problem.line = line;
@@ -19,7 +19,7 @@ bool set_problem(Cini_problem& problem, const std::wstring& message, const std::
 }
 
 // Turns a stopped reading into the reader's message; true when the reading went through.
-bool reading_ok(const Csetting_read_result& read, const std::wstring& caption, Cini_problem& problem) {
+bool reading_ok(const Csetting_read_result& read, const std::wstring& caption, Crule_problem& problem) {
   switch (read.problem) {
     case Setting_problem::none:
       return true;
@@ -73,9 +73,9 @@ bool path_stays_inside(const std::wstring& path) {
 }
 
 bool read_setup_ini_lines(const std::vector<std::wstring>& lines, Setup_ini_reader reader, Csetup_ini& ini,
-                          Cini_problem& problem) {
+                          Crule_problem& problem) {
   ini = Csetup_ini();
-  problem = Cini_problem();
+  problem = Crule_problem();
   const bool setup = reader == Setup_ini_reader::setup;
   const std::wstring caption = setup ? setup_caption : foyer_caption;
   std::wstring text;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "lib/setting/rule_problem.h"
+
 namespace ZOR {
 
 // One #SETUP_FILE entry: a file or folder below GameData, and its disc counting from 0.
@@ -43,14 +45,6 @@ struct Csetup_ini {
 // for the problems found before the title is known ("Setup.exe", "Foyer.exe").
 enum class Setup_ini_reader { setup, foyer };
 
-// The first problem of a Setup.ini: the message box's text and caption, and the line it
-// concerns (from 1; 0 when it concerns the content as a whole).
-struct Cini_problem {
-  std::wstring message;
-  std::wstring caption;
-  int line = 0;
-};
-
 // True when path is relative and cannot leave the folder it is joined below: it does not
 // start with a drive letter and ':', nor with '\' or '/', and no component ('\' and '/'
 // both separate) is ".." (or a name of dots and spaces with two dots or more, which the
@@ -60,10 +54,10 @@ bool path_stays_inside(const std::wstring& path);
 // The reading of the lines of Setup.ini (as loaded, comments still in) by reader: comment
 // removal, the patterns in order, then the content checks that need no file system (title
 // and registry path; for Setup also discs and entries). Returns false with the first
-// problem; ini then holds what was read before it. ini starts from the defaults; the two
+// problem (with its caption: "Setup.exe", "Foyer.exe" or the title); ini then holds what was read before it. ini starts from the defaults; the two
 // menu paths stay as written.
 bool read_setup_ini_lines(const std::vector<std::wstring>& lines, Setup_ini_reader reader, Csetup_ini& ini,
-                          Cini_problem& problem);
+                          Crule_problem& problem);
 
 // Config's and Chronicle's look-up in the raw lines of Setup.ini (no comment removal):
 // the value of the first line that matches "#REG_PATH = %s"; other lines are skipped.

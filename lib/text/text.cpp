@@ -35,6 +35,14 @@ std::wstring hex_of(std::uint64_t value) {
   return value == 0 ? std::wstring(L"0") : L"0x" + digits_of(value, 16);
 }
 
+// 'A'-'Z' to 'a'-'z' in wide text or in bytes.
+template <typename Text>
+void fold_ascii(Text& text) {
+  for (auto& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<typename Text::value_type>(c - 'A' + 'a');
+  }
+}
+
 }  // namespace
 
 std::wstring file_name_of(const std::wstring& path) {
@@ -57,15 +65,17 @@ std::wstring strip_extension(const std::wstring& path) {
   return pos == std::wstring::npos ? path : path.substr(0, pos);
 }
 
-void to_lower_ascii(std::wstring& text) {
-  for (auto& c : text) {
-    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-  }
-}
+void to_lower_ascii(std::wstring& text) { fold_ascii(text); }
 
 std::wstring lower_copy(const std::wstring& text) {
   std::wstring copy = text;
   to_lower_ascii(copy);
+  return copy;
+}
+
+std::string lower_copy(const std::string& text) {
+  std::string copy = text;
+  fold_ascii(copy);
   return copy;
 }
 

@@ -22,6 +22,8 @@ std::wstring strip_extension(const std::wstring& path);
 void to_lower_ascii(std::wstring& text);
 // Returns a copy of text folded by to_lower_ascii.
 std::wstring lower_copy(const std::wstring& text);
+// The same folding of bytes (UTF-8 text: only its ASCII letters change).
+std::string lower_copy(const std::string& text);
 
 // Replaces every non-overlapping occurrence of from, left to right, in place; text that a
 // replacement inserted is never searched again. An empty from changes nothing.

@@ -12,7 +12,7 @@ using fuzz::require;
 namespace {
 
 // A problem names a line of the file or none, and always has a text and a caption.
-void check_problem(const ZOR::Cini_problem& problem, std::size_t line_count) {
+void check_problem(const ZOR::Crule_problem& problem, std::size_t line_count) {
   require(!problem.message.empty() && !problem.caption.empty(), "a problem has a message and a caption");
   require(problem.line >= 0 && static_cast<std::size_t>(problem.line) <= line_count,
           "a problem's line lies inside the file");
@@ -34,10 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ZOR::split_lines(fuzz::text_of(data, size), lines);
 
   ZOR::Csetup_ini setup;
-  ZOR::Cini_problem setup_problem;
+  ZOR::Crule_problem setup_problem;
   const bool setup_ok = ZOR::read_setup_ini_lines(lines, ZOR::Setup_ini_reader::setup, setup, setup_problem);
   ZOR::Csetup_ini foyer;
-  ZOR::Cini_problem foyer_problem;
+  ZOR::Crule_problem foyer_problem;
   const bool foyer_ok = ZOR::read_setup_ini_lines(lines, ZOR::Setup_ini_reader::foyer, foyer, foyer_problem);
 
   if (!setup_ok) check_problem(setup_problem, lines.size());

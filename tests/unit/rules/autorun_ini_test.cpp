@@ -27,7 +27,7 @@ TEST(AutorunIni, SetupDataNameOrTheLinesMessage) {
     Cdisc_fake disc;
     if (row.text != nullptr) disc.file(L"D:\\Autorun.ini", row.text);
     std::wstring name;
-    ZOR::Cautorun_problem problem;
+    ZOR::Crule_problem problem;
     ASSERT_EQ(ZOR::read_setup_data_name(disc, L"D:", name, problem), row.name != nullptr);
     if (row.name != nullptr) {
       EXPECT_EQ(name, row.name);
@@ -39,7 +39,7 @@ TEST(AutorunIni, SetupDataNameOrTheLinesMessage) {
   Cdisc_fake unreadable;
   unreadable.unreadable(L"D:\\Autorun.ini");
   std::wstring name;
-  ZOR::Cautorun_problem problem;
+  ZOR::Crule_problem problem;
   EXPECT_FALSE(ZOR::read_setup_data_name(unreadable, L"D:", name, problem));
   EXPECT_EQ(problem.message, L"Autorun.ini が開けませんでした。");
 }
@@ -60,7 +60,7 @@ TEST(AutorunIni, HandOverPrefersKickoffThenNeedsFoyerAndSetup) {
     Cdisc_fake disc;
     for (const wchar_t* file : row.files) disc.file(std::wstring(L"D:\\SetupData\\") + file);
     EXPECT_EQ(ZOR::autorun_hand_over(disc, L"D:\\SetupData"), row.way);
-    const ZOR::Cautorun_problem problem = ZOR::hand_over_problem(row.way);
+    const ZOR::Crule_problem problem = ZOR::hand_over_problem(row.way);
     EXPECT_EQ(problem.message, row.message);
     if (!problem.message.empty()) {
       EXPECT_FALSE(problem.warning);

@@ -39,31 +39,31 @@ TEST(GameLocation, SetupIniFirstThenTheEngine) {
     if (row.engine_beside) folder.file(L"C:\\Tool\\LumoraEngine.exe");
     if (row.engine_in_game_data) folder.file(L"C:\\Tool\\GameData\\LumoraEngine.exe");
     ZOR::Cgame_location found;
-    std::wstring message;
-    const bool located = ZOR::locate_game(folder, L"C:\\Tool", found, message);
+    ZOR::Crule_problem problem;
+    const bool located = ZOR::locate_game(folder, L"C:\\Tool", found, problem);
     EXPECT_EQ(located, *row.message == L'\0');
     if (located) {
       EXPECT_EQ(found.place, row.place);
       EXPECT_EQ(found.reg_path, row.reg_path);
     } else {
-      EXPECT_EQ(message, row.message);
+      EXPECT_EQ(problem.message, row.message);
     }
   }
   Cdisc_fake unreadable;
   unreadable.unreadable(L"C:\\Tool\\Setup.ini");
   ZOR::Cgame_location found;
-  std::wstring message;
-  EXPECT_FALSE(ZOR::locate_game(unreadable, L"C:\\Tool", found, message));
-  EXPECT_EQ(message, L"Setup.ini が開けませんでした。");
+  ZOR::Crule_problem problem;
+  EXPECT_FALSE(ZOR::locate_game(unreadable, L"C:\\Tool", found, problem));
+  EXPECT_EQ(problem.message, L"Setup.ini が開けませんでした。");
 }
 
 TEST(GameLocation, SaveFolderNeedsTheDocumentsFolder) {
   std::wstring folder;
-  std::wstring message;
-  ASSERT_TRUE(ZOR::save_folder_below(L"C:\\Users\\u\\Documents", L"M\\G", folder, message));
+  ZOR::Crule_problem problem;
+  ASSERT_TRUE(ZOR::save_folder_below(L"C:\\Users\\u\\Documents", L"M\\G", folder, problem));
   EXPECT_EQ(folder, L"C:\\Users\\u\\Documents\\M\\G\\SaveData\\");
-  EXPECT_FALSE(ZOR::save_folder_below(L"", L"M\\G", folder, message));
-  EXPECT_EQ(message, L"マイドキュメントが見つかりませんでした。");
+  EXPECT_FALSE(ZOR::save_folder_below(L"", L"M\\G", folder, problem));
+  EXPECT_EQ(problem.message, L"マイドキュメントが見つかりませんでした。");
 }
 
 }  // namespace

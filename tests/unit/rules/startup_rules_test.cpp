@@ -44,7 +44,7 @@ TEST(StartupRules, EachProgramChecksItsLayoutInOrder) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(row.removed)));
     Cdisc_fake disc = whole_disc();
     disc.remove(at(row.removed));
-    ZOR::Cini_problem problem;
+    ZOR::Crule_problem problem;
     EXPECT_EQ(ZOR::check_disc_layout(disc, Setup_ini_reader::setup, dir, problem), *row.setup == L'\0');
     if (*row.setup != L'\0') {
       EXPECT_EQ(problem.message, row.setup);
@@ -57,7 +57,7 @@ TEST(StartupRules, EachProgramChecksItsLayoutInOrder) {
   // Several missing: the first in the program's order.
   Cdisc_fake disc = whole_disc();
   disc.remove(at(L"Setup.ico")).remove(at(L"GameData"));
-  ZOR::Cini_problem problem;
+  ZOR::Crule_problem problem;
   EXPECT_FALSE(ZOR::check_disc_layout(disc, Setup_ini_reader::setup, dir, problem));
   EXPECT_EQ(problem.message, L"GameData フォルダが見つかりませんでした。");
   disc.remove(dir);
@@ -86,11 +86,11 @@ TEST(StartupRules, FoyerListsEveryMissingMenuTargetAndStopsAtTheFirst) {
       if (removed != nullptr) disc.remove(at(removed));
     }
     ZOR::Csetup_ini ini;
-    ZOR::Cini_problem problem;
+    ZOR::Crule_problem problem;
     const bool read = ZOR::read_setup_ini(disc, dir, Setup_ini_reader::foyer, ini, problem);
     EXPECT_EQ(read, row.messages.empty());
     std::vector<std::wstring> listed;
-    for (const ZOR::Cini_problem& target : ZOR::menu_target_problems(disc, dir, ini)) {
+    for (const ZOR::Crule_problem& target : ZOR::menu_target_problems(disc, dir, ini)) {
       EXPECT_EQ(target.caption, L"T");
       listed.push_back(target.message);
     }
@@ -108,7 +108,7 @@ TEST(StartupRules, UnreadableSetupIniHasTheReadersCaption) {
   disc.unreadable(at(L"Setup.ini"));
   for (Setup_ini_reader program : {Setup_ini_reader::setup, Setup_ini_reader::foyer}) {
     ZOR::Csetup_ini ini;
-    ZOR::Cini_problem problem;
+    ZOR::Crule_problem problem;
     EXPECT_FALSE(ZOR::read_setup_ini(disc, dir, program, ini, problem));
     EXPECT_EQ(problem.message, L"Setup.ini が開けませんでした。");
     EXPECT_EQ(problem.caption, ZOR::startup_caption(program));

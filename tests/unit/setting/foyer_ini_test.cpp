@@ -59,7 +59,7 @@ TEST(FoyerIni, FoyerReading) {
     const Row& row = rows[i];
     SCOPED_TRACE(testing::Message() << "row " << i << ", last line " << testing::PrintToString(row.lines.back()));
     ZOR::Csetup_ini ini;
-    ZOR::Cini_problem problem;
+    ZOR::Crule_problem problem;
     const bool ok = ZOR::read_setup_ini_lines(row.lines, ZOR::Setup_ini_reader::foyer, ini, problem);
     EXPECT_EQ(ok, std::wstring(row.message).empty());
     EXPECT_EQ(problem.message, row.message);
@@ -82,7 +82,7 @@ TEST(FoyerIni, WhatSetupAcceptsFoyerAcceptsButOtherExtraButtons) {
                       L"#SETUP_FILE = \"Data\""};
   ZOR::Csetup_ini setup;
   ZOR::Csetup_ini foyer;
-  ZOR::Cini_problem problem;
+  ZOR::Crule_problem problem;
   EXPECT_TRUE(ZOR::read_setup_ini_lines(file, ZOR::Setup_ini_reader::setup, setup, problem)) << testing::PrintToString(problem.message);
   EXPECT_TRUE(ZOR::read_setup_ini_lines(file, ZOR::Setup_ini_reader::foyer, foyer, problem)) << testing::PrintToString(problem.message);
   Lines extra = file;

@@ -49,7 +49,7 @@ TEST(SettingFile, MissingFileRecordsTheOpenAndGivesTheOpenMessage) {
   EXPECT_EQ(info.kind, ZOR::Cerror_info::kind_errno);
 
   ZOR::Csetup_ini setup;
-  ZOR::Cini_problem problem;
+  ZOR::Crule_problem problem;
   EXPECT_FALSE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::setup, setup, problem));
   EXPECT_EQ(problem.message, L"Setup.ini が開けませんでした。");
   EXPECT_EQ(problem.caption, L"Setup.exe");
@@ -66,7 +66,7 @@ TEST(SettingFile, MissingFileRecordsTheOpenAndGivesTheOpenMessage) {
 TEST(SettingFile, ZeroByteSetupIniHasNoSettings) {
   driver::Ctemp_folder folder;
   ZOR::Csetup_ini setup;
-  ZOR::Cini_problem problem;
+  ZOR::Crule_problem problem;
   folder.file(L"Setup.ini", "");
   EXPECT_FALSE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::setup, setup, problem));
   EXPECT_EQ(problem.message, L"ゲームタイトルが設定されていません。");
@@ -76,7 +76,7 @@ TEST(SettingFile, ZeroByteSetupIniHasNoSettings) {
 
 TEST(SettingFile, SampleDiscsReadInSetupAndFoyer) {
   ZOR::Csetup_ini one;
-  ZOR::Cini_problem problem;
+  ZOR::Crule_problem problem;
   ASSERT_TRUE(ZOR::read_setup_ini(driver::source_path(L"tests\\data\\disc1\\SetupData"), ZOR::Setup_ini_reader::setup, one,
                                    problem))
       << testing::PrintToString(problem.message);
@@ -131,7 +131,7 @@ TEST(SettingFile, FoyerChecksWhatTheMenuKeysNameOnTheDisc) {
     folder.file(L"Manual\\index.html", "<html></html>");
     folder.file(L"Setup.ini", "#GAME_TITLE = \"Night\"\n#REG_PATH = \"Maker\\\\Game\"\n" + row.keys);
     ZOR::Csetup_ini ini;
-    ZOR::Cini_problem problem;
+    ZOR::Crule_problem problem;
     EXPECT_EQ(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::foyer, ini, problem), row.message.empty());
     const std::wstring expected = !row.message.empty() && row.message[0] == L'\\' ? folder.path() + row.message : row.message;
     EXPECT_EQ(problem.message, expected);
@@ -145,7 +145,7 @@ TEST(SettingFile, FoyerChecksWhatTheMenuKeysNameOnTheDisc) {
   folder.file(L"DirectX\\readme.txt", "x");
   folder.file(L"Setup.ini", "#GAME_TITLE = \"Night\"\n#REG_PATH = \"Maker\\\\Game\"\n#DIRECT_X_USE = 1\n");
   ZOR::Csetup_ini ini;
-  ZOR::Cini_problem problem;
+  ZOR::Crule_problem problem;
   EXPECT_FALSE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::foyer, ini, problem));
   EXPECT_EQ(problem.message, L"DXSETUP.exe が見つかりませんでした。");
   folder.file(L"DirectX\\DXSETUP.exe", "MZ");

@@ -90,7 +90,7 @@ TEST(SetupIni, SetupEdgeCases) {
     const Row& row = rows[i];
     SCOPED_TRACE(testing::Message() << "row " << i << ", last line " << testing::PrintToString(row.lines.back()));
     ZOR::Csetup_ini ini;
-    ZOR::Cini_problem problem;
+    ZOR::Crule_problem problem;
     const bool ok = ZOR::read_setup_ini_lines(row.lines, ZOR::Setup_ini_reader::setup, ini, problem);
     EXPECT_EQ(ok, std::wstring(row.message).empty());
     EXPECT_EQ(problem.message, row.message);
@@ -134,7 +134,7 @@ TEST(SetupIni, PathsThatLeaveTheirFolderAreRefused) {
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << "path " << testing::PrintToString(std::wstring(row.written)));
     ZOR::Csetup_ini ini;
-    ZOR::Cini_problem problem;
+    ZOR::Crule_problem problem;
     const std::wstring value = std::wstring(L"\"") + row.written + L"\"";
     EXPECT_EQ(ZOR::read_setup_ini_lines(with({L"#SETUP_FILE = " + value + L", 1"}), ZOR::Setup_ini_reader::setup, ini, problem), row.inside);
     EXPECT_EQ(problem.message, row.inside ? L"" : L"セットアップするファイルの 2 番目が不正です。");
@@ -147,7 +147,7 @@ TEST(SetupIni, PathsThatLeaveTheirFolderAreRefused) {
   for (const wchar_t* reg : {L"\"C:\\\\Game\"", L"\"\\\\Maker\\\\Game\"", L"\"..\\\\Game\"", L"\"C:Maker\\\\Game\""}) {
     SCOPED_TRACE(testing::Message() << "registry path " << testing::PrintToString(std::wstring(reg)));
     ZOR::Csetup_ini ini;
-    ZOR::Cini_problem problem;
+    ZOR::Crule_problem problem;
     EXPECT_FALSE(ZOR::read_setup_ini_lines(with({std::wstring(L"#REG_PATH = ") + reg}), ZOR::Setup_ini_reader::setup, ini, problem));
     EXPECT_EQ(problem.message, reg_bad);
     EXPECT_EQ(problem.caption, title);
@@ -156,7 +156,7 @@ TEST(SetupIni, PathsThatLeaveTheirFolderAreRefused) {
 
 TEST(SetupIni, EmptyEntriesAreReportedBeforeEntriesThatLeaveTheFolder) {
   ZOR::Csetup_ini ini;
-  ZOR::Cini_problem problem;
+  ZOR::Crule_problem problem;
   EXPECT_FALSE(ZOR::read_setup_ini_lines(with({L"#SETUP_FILE = \"..\\\\x\"", L"#SETUP_FILE = \"\""}), ZOR::Setup_ini_reader::setup, ini, problem));
   EXPECT_EQ(problem.message, L"セットアップするファイルの 3 番目が指定されていません。");
   EXPECT_FALSE(ZOR::read_setup_ini_lines(with({L"#SETUP_FILE = \"C:\\\\x\"", L"#SETUP_FILE = \"..\""}), ZOR::Setup_ini_reader::setup, ini, problem));

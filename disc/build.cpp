@@ -1,5 +1,5 @@
 // build: the layout, one image per disc, its reading back, and what the tool reports.
-#include "disc/image.h"
+#include "disc/build.h"
 
 #include <unistd.h>
 
@@ -57,12 +57,6 @@ std::string default_programs_folder() {
   const fs::path self = fs::read_symlink("/proc/self/exe", error);
   if (error) return "bin";
   return (self.parent_path().parent_path() / "bin").string();
-}
-
-std::string without_trailing_slash(const std::string& path) {
-  std::string result = path;
-  while (result.size() > 1 && result.back() == '/') result.pop_back();
-  return result;
 }
 
 std::time_t image_timestamp() {
