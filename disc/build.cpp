@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <system_error>
 
 #include "disc/medium.h"
+#include "disc/native_files.h"
 
 namespace disc {
 namespace {
@@ -22,9 +24,6 @@ std::string grouped(std::uint64_t value) {
   for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(static_cast<std::size_t>(i), ",");
   return digits;
 }
-
-// 2000-01-01 00:00:00 UTC.
-const std::time_t fixed_timestamp = 946684800;
 
 }  // namespace
 
@@ -59,14 +58,20 @@ std::string default_programs_folder() {
   return (self.parent_path().parent_path() / "bin").string();
 }
 
-std::time_t image_timestamp() {
+std::time_t image_timestamp(const Clayout& layout) {
   const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
   if (epoch != nullptr && *epoch != '\0') {
     char* end = nullptr;
     const long long value = std::strtoll(epoch, &end, 10);
     if (*end == '\0' && value >= 0) return static_cast<std::time_t>(value);
   }
-  return fixed_timestamp;
+  std::time_t newest = 0;
+  for (const Cdisc_tree& tree : layout.discs) {
+    for (const Cdisc_file& file : tree.files) {
+      if (file.maker) newest = std::max(newest, linux_file_time(file.source));
+    }
+  }
+  return newest;
 }
 
 bool build_discs(const Cbuild_request& request, std::vector<Cdisc_report>& reports, std::string& why) {
@@ -82,7 +87,7 @@ bool build_discs(const Cbuild_request& request, std::vector<Cdisc_report>& repor
     why = request.output_folder + ": " + error.message();
     return false;
   }
-  const std::time_t timestamp = image_timestamp();
+  const std::time_t timestamp = image_timestamp(layout);
   const int count = static_cast<int>(layout.discs.size());
   for (const Cdisc_tree& tree : layout.discs) {
     Cdisc_report report;

@@ -22,9 +22,10 @@ std::string volume_label(const std::string& base, const std::wstring& reg_path, 
 // The folder of the build's programs: bin/ beside the folder of this program (build/disc/..).
 std::string default_programs_folder();
 
-// The time written for every file and the volume: SOURCE_DATE_EPOCH when set, else a fixed
-// one, so that identical input gives identical bytes.
-std::time_t image_timestamp();
+// The time written for every file, folder and the volume of the images of layout:
+// SOURCE_DATE_EPOCH when set, else the newest modification time of the maker's files on the
+// discs, so that identical input (files and their times) gives identical bytes.
+std::time_t image_timestamp(const Clayout& layout);
 
 struct Cbuild_request {
   Ccheck_input check;

@@ -38,6 +38,7 @@ bool check_disc(const Ccheck_input& input, std::vector<Cproblem>& problems, std:
     check_encoding(first, report);
     setup_ok = check_setup_ini(first, lines, setup_ini, report);
     check_locating(first, setup_ok ? &setup_ini : nullptr, report);
+    if (setup_ok) check_title(setup_ini, first.path("Setup.ini"), report);
   }
   check_pictures(first, report);
   // Without GameData every entry would be reported again after the layout's message.

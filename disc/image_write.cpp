@@ -143,6 +143,11 @@ bool make_options(std::time_t timestamp, IsoWriteOpts*& made, std::string& why) 
   iso_write_opts_set_joliet_long_names(made, 1);
   iso_write_opts_set_joliet_longer_paths(made, 1);
   iso_write_opts_set_joliet_utf16(made, 1);
+  // Joliet names as Windows and the other mastering tools write them: without ";1", and a
+  // name without an extension without the dot that would stand before ";1" (bit 1: only the
+  // Joliet names; the ISO 9660 names keep both).
+  iso_write_opts_set_omit_version_numbers(made, 2);
+  iso_write_opts_set_no_force_dots(made, 2);
   iso_write_opts_set_replace_mode(made, 2, 2, 2, 2);
   iso_write_opts_set_default_dir_mode(made, 0555);
   iso_write_opts_set_default_file_mode(made, 0444);

@@ -59,11 +59,12 @@ struct Cdisc_builder {
     if (!place.disc_path.empty() && place.disc_path != file.disc_path) clash = place.disc_path + " and " + file.disc_path;
     place = std::move(file);
   }
-  void add_disk_file(const std::string& disc_path, const fs::path& source, std::uint64_t size) {
+  void add_disk_file(const std::string& disc_path, const fs::path& source, std::uint64_t size, bool maker = true) {
     Cdisc_file file;
     file.disc_path = disc_path;
     file.source = source.string();
     file.size = size;
+    file.maker = maker;
     add_file(std::move(file));
   }
   void add_made_file(const std::string& disc_path, const std::string& content) {
@@ -173,22 +174,22 @@ bool add_program(Cdisc_builder& disc, const std::string& disc_path, const std::s
     why = source.string() + ": " + error.message() + " (the build's programs; --programs DIR names another folder)";
     return false;
   }
-  disc.add_disk_file(disc_path, source, size);
+  disc.add_disk_file(disc_path, source, size, false);
   return true;
 }
 
+// The copy of the game's icon at the root, which autorun.inf's icon= names.
+const char root_icon[] = "Setup.ico";
+
 // autorun.inf as the shell reads it on a Japanese Windows: CR LF lines in code page 932.
-bool make_autorun_inf(const std::wstring& title, const std::string& setup_name, std::string& content,
-                      std::string& why) {
+bool make_autorun_inf(const std::wstring& title, std::string& content, std::string& why) {
   std::string label;
-  std::wstring wide_setup_name;
-  std::string setup_name_bytes;
-  if (!wide_to_cp932(title, label) || !utf8_to_wide(setup_name, wide_setup_name) ||
-      !wide_to_cp932(wide_setup_name, setup_name_bytes)) {
-    why = "the game title or the setup data folder's name has no code page 932 form";
+  if (!wide_to_cp932(title, label)) {
+    why = "the game title has no code page 932 form";
     return false;
   }
-  content = "[autorun]\r\nopen=Autorun.exe\r\nicon=" + setup_name_bytes + "\\Setup.ico\r\nlabel=" + label + "\r\n";
+  content = "[autorun]\r\nopen=" + utf8_of(ZOR::autorun_program_name()) + "\r\nicon=" + root_icon + "\r\nlabel=" +
+            label + "\r\n";
   return true;
 }
 
@@ -250,8 +251,15 @@ bool lay_out_discs(const Clayout_input& input, Clayout& layout, std::string& why
   const std::string autorun = utf8_of(ZOR::autorun_program_name());
   if (!add_program(discs[0], autorun, input.programs_folder, autorun, why)) return false;
   std::string autorun_inf;
-  if (!make_autorun_inf(ini.game_title, setup_name, autorun_inf, why)) return false;
+  if (!make_autorun_inf(ini.game_title, autorun_inf, why)) return false;
   discs[0].add_made_file("autorun.inf", autorun_inf);
+  const fs::path icon = folder / "Setup.ico";
+  std::error_code icon_error;
+  discs[0].add_disk_file(root_icon, icon, fs::file_size(icon, icon_error));
+  if (icon_error) {
+    why = icon.string() + ": " + icon_error.message();
+    return false;
+  }
   std::error_code error;
   const fs::path maker_autorun_ini = folder.parent_path() / "Autorun.ini";
   if (fs::is_regular_file(maker_autorun_ini, error)) {

@@ -17,6 +17,7 @@ struct Cdisc_file {
   std::string source;
   std::string content;
   std::uint64_t size = 0;
+  bool maker = false;  // one of the maker's files (not a program of the build's)
 };
 
 // One disc: its number (from 1), every folder (parents before children, empty ones too)
@@ -26,6 +27,10 @@ struct Cdisc_tree {
   std::vector<std::string> folders;
   std::vector<Cdisc_file> files;
 };
+
+// The characters of autorun.inf's label= (the game title) that Windows shows as the disc's
+// name.
+constexpr std::size_t autorun_label_shown = 32;
 
 struct Clayout_input {
   std::string folder;           // the setup data folder (disc 1's, or the only one)
@@ -41,8 +46,9 @@ struct Clayout {
 };
 
 // Lays out the discs of a checked setup data folder (and the second disc's). Disc 1:
-// Autorun.exe and autorun.inf (open=, icon=, label= with the game title in code page 932)
-// at the root, Autorun.ini when the parent of folder holds the maker's or folder is not
+// Autorun.exe, autorun.inf (open=Autorun.exe, icon=Setup.ico, label= with the game title in
+// code page 932) and a copy of the game's Setup.ico (the shell takes icon= from the folder
+// of open=) at the root, Autorun.ini when the parent of folder holds the maker's or folder is not
 // named "SetupData", and the setup data folder with the build's Setup, Foyer, Config and
 // Chronicle (in place of any found there) beside the maker's files. Disc 2 (#DISC_CNT = 2):
 // the second folder's files in a setup data folder of the same name; without a second

@@ -9,6 +9,7 @@
 #include "disc/check.h"
 #include "disc/medium.h"
 #include "disc/native_files.h"
+#include "disc/starter.h"
 
 namespace {
 
@@ -16,8 +17,10 @@ const char usage_text[] =
     "usage: lumora-disc check FOLDER [SECOND_DISC_FOLDER] [--medium cd|dvd|dvd-dl|bd] [--programs DIR]\n"
     "       lumora-disc build FOLDER [SECOND_DISC_FOLDER] -o OUTPUT [--medium cd|dvd|dvd-dl|bd]\n"
     "                         [--label LABEL] [--programs DIR]\n"
+    "       lumora-disc new FOLDER --title TITLE --reg-path 'MAKER\\GAME' [--discs 1|2]\n"
     "FOLDER is the game's setup data folder (Setup.ini, Setup.bmp, Setup.ico, GameData, ...);\n"
-    "build writes OUTPUT/disc1.iso (and disc2.iso for a game of two discs).\n";
+    "build writes OUTPUT/disc1.iso (and disc2.iso for a game of two discs);\n"
+    "new writes a starter FOLDER (and, for two discs, disc2/ beside it with the second disc's).\n";
 
 enum Exit_status { exit_clean = 0, exit_problems = 1, exit_failed = 2 };
 
@@ -28,6 +31,9 @@ struct Carguments {
   disc::Cmedium medium = disc::Cmedium::dvd;
   std::string label;
   std::string programs;
+  std::string title;     // new
+  std::string reg_path;  // new
+  std::string discs = "1";
 };
 
 int usage(const std::string& why) {
@@ -63,18 +69,22 @@ bool parse_arguments(int argc, char** argv, Carguments& arguments, std::string& 
     return false;
   }
   arguments.command = argv[1];
-  if (arguments.command != "check" && arguments.command != "build") {
+  if (arguments.command != "check" && arguments.command != "build" && arguments.command != "new") {
     why = "unknown command " + arguments.command;
     return false;
   }
   const bool build = arguments.command == "build";
+  const bool starter = arguments.command == "new";
   std::string medium = "dvd";
   for (int i = 2; i < argc; ++i) {
     if (take_option(argc, argv, i, "--medium", medium, why) ||
         take_option(argc, argv, i, "--programs", arguments.programs, why) ||
         (build && (take_option(argc, argv, i, "-o", arguments.output, why) ||
                    take_option(argc, argv, i, "--output", arguments.output, why) ||
-                   take_option(argc, argv, i, "--label", arguments.label, why)))) {
+                   take_option(argc, argv, i, "--label", arguments.label, why))) ||
+        (starter && (take_option(argc, argv, i, "--title", arguments.title, why) ||
+                     take_option(argc, argv, i, "--reg-path", arguments.reg_path, why) ||
+                     take_option(argc, argv, i, "--discs", arguments.discs, why)))) {
       if (!why.empty()) return false;
       continue;
     }
@@ -86,6 +96,11 @@ bool parse_arguments(int argc, char** argv, Carguments& arguments, std::string& 
   }
   if (arguments.folders.empty() || arguments.folders.size() > 2) {
     why = arguments.folders.empty() ? "no FOLDER" : "more than two folders";
+    return false;
+  }
+  if (starter && (arguments.folders.size() != 1 || arguments.title.empty() || arguments.reg_path.empty() ||
+                  (arguments.discs != "1" && arguments.discs != "2"))) {
+    why = "new needs one FOLDER, --title, --reg-path and --discs 1 or 2";
     return false;
   }
   if (build && arguments.output.empty()) {
@@ -119,6 +134,30 @@ int run_check(const disc::Ccheck_input& input) {
   return failed ? exit_problems : exit_clean;
 }
 
+// Writes the starter folder; returns the exit status (written, or refused: failed).
+int run_new(const Carguments& arguments) {
+  disc::Cstarter_request request;
+  request.folder = disc::without_trailing_slash(arguments.folders[0]);
+  request.title = arguments.title;
+  request.reg_path = arguments.reg_path;
+  request.discs = arguments.discs == "2" ? 2 : 1;
+  std::string why;
+  if (!disc::write_starter(request, why)) {
+    std::fprintf(stderr, "lumora-disc: nothing written: %s\n", why.c_str());
+    return exit_failed;
+  }
+  std::string folders = request.folder;
+  if (request.discs == 2) {
+    const std::string second = disc::starter_second_folder(request.folder);
+    std::printf("%s: the second disc's setup data folder (its GameData holds the entries of disc 2)\n", second.c_str());
+    folders += " " + second;
+  }
+  std::printf("%s: Setup.ini, Setup.bmp, Setup.ico, GameData; put the engine LumoraEngine.exe into GameData, "
+              "then: lumora-disc check %s\n",
+              request.folder.c_str(), folders.c_str());
+  return exit_clean;
+}
+
 int run_build(const Carguments& arguments, const disc::Ccheck_input& input) {
   const int checked = run_check(input);
   if (checked != exit_clean) {
@@ -145,6 +184,7 @@ int main(int argc, char** argv) {
   Carguments arguments;
   std::string why;
   if (!parse_arguments(argc, argv, arguments, why)) return usage(why);
+  if (arguments.command == "new") return run_new(arguments);
   disc::Ccheck_input input;
   input.folder = disc::without_trailing_slash(arguments.folders[0]);
   if (arguments.folders.size() > 1) input.second_folder = disc::without_trailing_slash(arguments.folders[1]);

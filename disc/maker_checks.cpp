@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "disc/layout.h"
 #include "disc/layout_text.h"
 #include "disc/native_text.h"
 #include "lib/rules/disc_entries.h"
@@ -27,14 +28,6 @@ const std::uint64_t sector = 2048;
 const std::uint64_t image_overhead_sectors = 400;
 
 std::uint64_t sectors_of(std::uint64_t bytes) { return (bytes + sector - 1) / sector; }
-
-// Windows' reserved characters in a name, and a final dot or space, which it drops.
-bool windows_holds_name(const std::wstring& name) {
-  for (wchar_t c : name) {
-    if (c < 32 || std::wstring(L"<>:\"/\\|?*").find(c) != std::wstring::npos) return false;
-  }
-  return !name.empty() && name.back() != L'.' && name.back() != L' ';
-}
 
 // True when an entry of disc_index installs relative (a path below GameData, '\' joined).
 bool installed(const ZOR::Csetup_ini& ini, int disc_index, const std::wstring& relative) {
@@ -64,7 +57,7 @@ void check_tree(int disc_index, const ZOR::Csetup_ini* ini, const std::string& l
       report.note(path, 0, "a name code page 932 cannot hold: a Japanese Windows shows it garbled and Setup.ini "
                            "(code page 932) cannot name it");
     }
-    if (!windows_holds_name(name)) {
+    if (!ZOR::windows_holds_name(name)) {
       report.note(path, 0, "Windows cannot hold this name (one of < > : \" / \\ | ? *, or a final dot or space)");
     }
     if (utf16_length(name) > joliet_name_units) {
@@ -116,6 +109,15 @@ void check_names_and_room(const Cdisc_view& disc, int disc_index, const ZOR::Cse
                 "disc " + std::to_string(disc_index + 1) + " needs about " + std::to_string(totals.sectors) +
                     " sectors of 2,048 bytes; a " + medium_name(medium) + " holds " + std::to_string(room));
   }
+}
+
+void check_title(const ZOR::Csetup_ini& ini, const std::string& ini_path, Creport& report) {
+  const std::size_t length = utf16_length(ini.game_title);
+  if (length <= autorun_label_shown) return;
+  report.note(ini_path, 0,
+              "the title is the disc's label= in autorun.inf, and Windows shows " + std::to_string(autorun_label_shown) +
+                  " of its " + std::to_string(length) + " characters as the disc's name",
+              true);
 }
 
 void check_encoding(const Cdisc_view& disc, Creport& report) {

@@ -19,6 +19,9 @@ namespace disc {
 void check_names_and_room(const Cdisc_view& disc, int disc_index, const ZOR::Csetup_ini* ini,
                           const std::string& programs_folder, Cmedium medium, Creport& report);
 
+// The title as the disc's name: autorun.inf's label=, of which Windows shows 32 characters.
+void check_title(const ZOR::Csetup_ini& ini, const std::string& ini_path, Creport& report);
+
 // Setup.ini in another encoding than code page 932 (which shows garbled texts).
 void check_encoding(const Cdisc_view& disc, Creport& report);
 

@@ -50,6 +50,12 @@ std::uint64_t linux_file_size(const std::string& path) {
   return static_cast<std::uint64_t>(info.st_size);
 }
 
+std::time_t linux_file_time(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return 0;
+  return info.st_mtime;
+}
+
 std::string without_trailing_slash(const std::string& path) {
   std::string result = path;
   while (result.size() > 1 && result.back() == '/') result.pop_back();

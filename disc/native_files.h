@@ -3,6 +3,7 @@
 #define ZOR_DISC_NATIVE_FILES_H
 
 #include <cstdint>
+#include <ctime>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,6 +45,8 @@ int linux_path_kind(const std::string& path);
 std::uint64_t linux_file_size(const std::string& path);
 // path without the '/' that end it (but "/" itself).
 std::string without_trailing_slash(const std::string& path);
+// The modification time of a Linux file; 0 when it cannot be read.
+std::time_t linux_file_time(const std::string& path);
 // The names in a Linux folder, sorted; empty when it cannot be listed.
 std::vector<std::string> linux_folder_names(const std::string& folder);
 

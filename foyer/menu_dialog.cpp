@@ -6,6 +6,7 @@
 #include "foyer/resource.h"
 #include "lib/file/file.h"
 #include "lib/registry/registry_key.h"
+#include "lib/rules/picture_headers.h"
 
 C_menu_dialog menu_dialog;
 
@@ -17,7 +18,7 @@ namespace {
 const int client_width = 656;
 const int client_height = 416;
 const int picture_margin = 8;
-const int picture_size = 400;
+const int picture_size = ZOR::title_picture_side;
 const int button_x = 416;
 const int button_width = 232;
 const int button_height = 40;

@@ -38,6 +38,13 @@ int entry_holding(const Csetup_ini& ini, const std::wstring& path) {
   return found;
 }
 
+bool windows_holds_name(const std::wstring& name) {
+  for (wchar_t c : name) {
+    if (c < 32 || std::wstring(L"<>:\"/\\|?*").find(c) != std::wstring::npos) return false;
+  }
+  return !name.empty() && name.back() != L'.' && name.back() != L' ';
+}
+
 std::wstring missing_entry_message(const std::wstring& path) {
   return path + L" ファイルまたはフォルダが見つかりませんでした。";
 }

@@ -21,6 +21,11 @@ std::wstring disc_prompt(const std::wstring& disc_name);
 // game's discs count (Setup copies no other). The entry's index in ini.setup_files, or -1.
 int entry_holding(const Csetup_ini& ini, const std::wstring& path);
 
+// True when Windows can hold name as a file or folder name: not empty, none of its reserved
+// characters (< > : " / \ | ? * and the control characters), no final dot or space (which
+// it drops).
+bool windows_holds_name(const std::wstring& name);
+
 // Setup's measurement of a one-disc install, for an entry that is neither a file nor a
 // folder below GameData: path + " ファイルまたはフォルダが見つかりませんでした。".
 std::wstring missing_entry_message(const std::wstring& path);

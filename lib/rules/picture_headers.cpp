@@ -63,6 +63,14 @@ bool bitmap_stored_top_down(const unsigned char* bytes, std::size_t count) {
   return u32_at(bytes, 14) >= 40 && i32_at(bytes, 22) < 0;
 }
 
+bool bitmap_size(const unsigned char* bytes, std::size_t count, int& width, int& height) {
+  if (count < 26 || bytes[0] != 'B' || bytes[1] != 'M' || u32_at(bytes, 14) < 40) return false;
+  width = i32_at(bytes, 18);
+  const std::int32_t rows = i32_at(bytes, 22);
+  height = rows < 0 ? -rows : rows;
+  return true;
+}
+
 bool is_title_bitmap_depth(int bits) { return bits == 24 || bits == 32; }
 
 Title_bitmap_problem title_bitmap_verdict(const unsigned char* bytes, std::size_t count) {

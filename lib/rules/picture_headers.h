@@ -31,6 +31,15 @@ Icon_file_problem icon_file_verdict(const unsigned char* bytes, std::size_t coun
 // The message a program shows for a problem with Setup.ico (empty for none).
 std::wstring icon_file_message(Icon_file_problem problem);
 
+// The side of the menu's square picture area, in pixels: Foyer shows a title picture from its
+// top-left corner, unscaled, and cuts it there.
+constexpr int title_picture_side = 400;
+
+// The width and the height of a bitmap whose bytes begin with the file and info headers
+// ("BM", an info header of 40 bytes or more); a negative height (top-down) counts as its
+// size. False when the bytes are no such header.
+bool bitmap_size(const unsigned char* bytes, std::size_t count, int& width, int& height);
+
 // What Foyer's title picture loading makes of a Setup.bmp.
 enum class Title_bitmap_problem {
   none,

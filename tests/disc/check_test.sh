@@ -86,7 +86,71 @@ row "Autorun.ini naming another folder" 1 "Autorun.ini names the setup data fold
 
 fresh
 rm "$data/readme.txt"
-row "a missing entry" 1 "Setup.exe: readme.txt ファイルまたはフォルダが見つかりませんでした。"
+row "a missing entry" 1 "Setup.exe: readme.txt ファイルまたはフォルダが見つかりませんでした。 -- put it at"
+
+fresh
+rm "$work/disc/SetupData/Setup.bmp"
+row "a missing title picture, with what it must be" 1 "Setup.bmp が見つかりませんでした。 -- the title picture is an uncompressed 24- or 32-bit Windows bitmap, stored bottom-up, of 400 x 400"
+
+fresh
+# The header says 200 x 200; the rows of 400 x 400 stay, so the picture still loads.
+printf '\310\000\000\000\310\000\000\000' | dd of="$work/disc/SetupData/Setup.bmp" bs=1 seek=18 conv=notrunc 2>/dev/null
+row "a title picture of 200 x 200" 0 "warning: the title picture is 200 x 200 pixels: the menu shows it in the top-left corner"
+
+fresh
+printf '#DISC_CNT = 2\n#DISC_NAME.0 = "1"\n#DISC_NAME.1 = "2"\n#SETUP_SIZE = 1\n' >>"$ini"
+# Every file of the sample's GameData is an entry or lies in one.
+row "a two-disc #SETUP_SIZE below what the entries install" 0 \
+  "bytes -- write #SETUP_SIZE = $(find "$data" -type f -printf '%s\n' | awk '{ total += $1 } END { print total }')"
+
+fresh
+printf 'not a program' >"$data/LumoraEngine.exe"
+row "an engine that is no Windows program" 0 "warning: Foyer.exe's game buttons and Chronicle.exe start it, but it is not a Windows program"
+fresh
+printf 'not a program' >"$work/disc/SetupData/おまけ.exe"
+row "an extra button's program that is none" 0 "warning: Foyer.exe's menu starts it, but it is not a Windows program"
+
+fresh
+printf '#GAME_TITLE = "%033d"\n' 0 >>"$ini"
+row "a title longer than the disc's label shows" 0 "warning: the title is the disc's label= in autorun.inf, and Windows shows 32 of its 33"
+
+# A maker starting from nothing: new, then check finds only the engine missing; with an
+# engine the check is clean and build writes the image.
+starter=$work/game/SetupData
+"$tool" new "$starter" --title "月影の庭" --reg-path 'Lumora\Tsukikage' >/dev/null || { echo "FAILED: new"; failures=$((failures + 1)); }
+status=0
+"$tool" check "$starter" --programs "$build/bin" >"$work/report" 2>&1 || status=$?
+if [ "$status" != 1 ] || [ "$(wc -l <"$work/report")" != 1 ] ||
+   ! grep -qF "LumoraEngine.exe ファイルまたはフォルダが見つかりませんでした。 -- put the game's engine at $starter/GameData/LumoraEngine.exe" "$work/report"; then
+  echo "FAILED: new, then check: status $status, not the one problem of the missing engine"; cat "$work/report"; failures=$((failures + 1))
+fi
+cp "$maker/GameData/LumoraEngine.exe" "$starter/GameData/"
+status=0
+"$tool" check "$starter" --programs "$build/bin" >"$work/report" 2>&1 || status=$?
+[ "$status" = 0 ] && [ ! -s "$work/report" ] || { echo "FAILED: new with an engine: status $status"; cat "$work/report"; failures=$((failures + 1)); }
+"$tool" build "$starter" -o "$work/game/out" --programs "$build/bin" >/dev/null 2>&1 && [ -s "$work/game/out/disc1.iso" ] ||
+  { echo "FAILED: new with an engine: no image"; failures=$((failures + 1)); }
+
+# new refuses what Setup.ini cannot carry and a folder that is not empty, and writes nothing.
+# refused NAME TEXT ARGUMENTS...: exit status 2, TEXT said, $work/refused as it was.
+refused() {
+  name=$1 text=$2
+  shift 2
+  before=$(ls -laR "$work/refused" 2>/dev/null || true)
+  status=0
+  "$tool" new "$work/refused/SetupData" "$@" >"$work/report" 2>&1 || status=$?
+  if [ "$status" != 2 ] || ! grep -qF -- "$text" "$work/report" ||
+     [ "$(ls -laR "$work/refused" 2>/dev/null || true)" != "$before" ]; then
+    echo "FAILED: new $name: status $status, or something changed"; cat "$work/report"; failures=$((failures + 1))
+  fi
+}
+refused "with a \" in the title" "a Windows file name cannot hold" --title 'Night "Story"' --reg-path 'M\G'
+refused "with a title code page 932 cannot hold" "code page 932, which cannot hold" --title '😀' --reg-path 'M\G'
+refused "with #REG_PATH without a backslash" "Setup.exe: レジストリパスが不正です。" --title T --reg-path Game
+refused "with #REG_PATH leaving its folder" "Setup.exe: レジストリパスが不正です。" --title T --reg-path 'M\..\..\Windows'
+mkdir -p "$work/refused/SetupData"
+echo keep >"$work/refused/SetupData/notes.txt"
+refused "into a folder that is not empty" "is not an empty folder" --title T --reg-path 'M\G'
 
 status=0
 "$tool" check "$work/none" >/dev/null 2>&1 || status=$?

@@ -30,9 +30,9 @@ expected_disc() {
   if [ "$number" = 1 ]; then
     cp -r "$maker/." "$dir/SetupData/"
     for program in Setup Foyer Config Chronicle; do cp "$build/bin/$program.exe" "$dir/SetupData/"; done
-    cp "$build/bin/Autorun.exe" "$dir/"
+    cp "$build/bin/Autorun.exe" "$maker/Setup.ico" "$dir/"
     title=$(iconv -f CP932 -t UTF-8 "$maker/Setup.ini" | sed -n 's/^#GAME_TITLE = "\(.*\)".*/\1/p' | tail -1)
-    printf '[autorun]\r\nopen=Autorun.exe\r\nicon=SetupData\\Setup.ico\r\nlabel=%s\r\n' "$title" |
+    printf '[autorun]\r\nopen=Autorun.exe\r\nicon=Setup.ico\r\nlabel=%s\r\n' "$title" |
       iconv -f UTF-8 -t CP932 > "$dir/autorun.inf"
   else
     cp -r "$maker/." "$dir/SetupData/"
@@ -56,6 +56,10 @@ check_image() {
 check_image "$build/discs/sample/disc1.iso" "$build/makers/sample/SetupData" 1 1
 check_image "$build/discs/two/disc1.iso" "$build/makers/two/SetupData" 1 2
 check_image "$build/discs/two/disc2.iso" "$build/makers/two/disc2/SetupData" 2 2
+# Joliet names as Windows shows them, read by a second reader: no ";1" version suffix.
+isoinfo -J -f -i "$build/discs/sample/disc1.iso" >"$work/joliet" || fail "isoinfo cannot read the Joliet tree"
+grep -q '^/SetupData/Setup.exe$' "$work/joliet" && ! grep -q ';' "$work/joliet" ||
+  { head -3 "$work/joliet"; fail "Joliet names with a version suffix"; }
 x86_64-w64-mingw32-nm "$build/bin/Setup.exe" 2>&1 | grep -q "no symbols" || fail "Setup.exe ships with its symbols"
 
 # The same folder elsewhere, written file by file in reverse order, with an old Setup.exe
@@ -83,6 +87,17 @@ for sample in sample two; do
   done
   rm -rf "$work/maker-$sample" "$work/again-$sample"
 done
+
+# The files' dates: SOURCE_DATE_EPOCH when set (2023-11-14 here), else the maker's newest file's.
+SOURCE_DATE_EPOCH=1700000000 "$tool" build "$build/makers/sample/SetupData" -o "$work/dated" >/dev/null ||
+  fail "the build with SOURCE_DATE_EPOCH"
+isoinfo -l -J -i "$work/dated/disc1.iso" | grep -q 'Nov 14 2023.*autorun.inf' || fail "SOURCE_DATE_EPOCH does not date the files"
+sample=$build/makers/sample/SetupData
+newest=$(find "$sample" -type f ! -path "$sample/Setup.exe" ! -path "$sample/Foyer.exe" ! -path "$sample/Config.exe" \
+           ! -path "$sample/Chronicle.exe" -printf '%T@\n' | sort -n | tail -1 | cut -d. -f1)
+isoinfo -l -J -i "$build/discs/sample/disc1.iso" | grep -q "$(LC_ALL=C date -u -d "@$newest" '+%b %e %Y').*autorun.inf" ||
+  fail "the image is not dated by the maker's newest file"
+rm -rf "$work/dated"
 
 # One folder for both discs (the second disc's entries in its GameData, as Setup's tests
 # use tests/data/disc2): the same two images as from two folders.

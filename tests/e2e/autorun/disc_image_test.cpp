@@ -30,9 +30,11 @@ TEST(DiscImage, CdRomDriveHoldsTheAssembledDisc) {
     EXPECT_EQ(driver::read_bytes(drive + L"\\" + entry), driver::read_bytes(folder + L"\\" + entry))
         << testing::PrintToString(entry);
   }
-  // open=, the icon and the title as a Japanese Windows shows it (code page 932 bytes).
+  // open=, the icon beside it (the game's own) and the title as a Japanese Windows shows it
+  // (code page 932 bytes).
   EXPECT_EQ(driver::read_bytes(drive + L"\\autorun.inf"),
-            "[autorun]\r\nopen=Autorun.exe\r\nicon=SetupData\\Setup.ico\r\nlabel=" + driver::to_ansi(L"月影の庭") + "\r\n");
+            "[autorun]\r\nopen=Autorun.exe\r\nicon=Setup.ico\r\nlabel=" + driver::to_ansi(L"月影の庭") + "\r\n");
+  EXPECT_EQ(driver::read_bytes(drive + L"\\Setup.ico"), driver::read_bytes(drive + L"\\SetupData\\Setup.ico"));
   if (environment(L"ZOR_DISC_SOURCE").rfind(L"the image", 0) == 0) {
     const std::wstring written = drive + L"\\written.txt";
     EXPECT_FALSE(driver::write_bytes(written, "x")) << "the image is read-only";

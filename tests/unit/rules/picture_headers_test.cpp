@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "lib/rules/program_header.h"
+#include "lib/rules/starter_pictures.h"
+
 namespace {
 
 void put16(std::string& bytes, std::size_t at, std::uint32_t value) {
@@ -96,6 +99,51 @@ TEST(PictureHeaders, TitleBitmapVerdict) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(row.bytes.data());
     EXPECT_EQ(ZOR::title_bitmap_verdict(bytes, row.bytes.size()), row.verdict) << row.name;
     EXPECT_EQ(ZOR::bitmap_stored_top_down(bytes, row.bytes.size()), row.top_down) << row.name;
+  }
+}
+
+// A starter folder's pictures are ones the programs load: a picture the menu shows whole and
+// an icon with the three sizes.
+TEST(PictureHeaders, TheStarterPicturesLoad) {
+  const std::string picture = ZOR::placeholder_title_bitmap();
+  const auto* bytes = reinterpret_cast<const unsigned char*>(picture.data());
+  EXPECT_EQ(ZOR::title_bitmap_verdict(bytes, picture.size()), ZOR::Title_bitmap_problem::none);
+  int width = 0;
+  int height = 0;
+  ASSERT_TRUE(ZOR::bitmap_size(bytes, picture.size(), width, height));
+  EXPECT_EQ(width, ZOR::title_picture_side);
+  EXPECT_EQ(height, ZOR::title_picture_side);
+  EXPECT_EQ(bytes[28], 24);
+
+  const std::string icon = ZOR::placeholder_icon();
+  const auto* icon_bytes = reinterpret_cast<const unsigned char*>(icon.data());
+  EXPECT_EQ(ZOR::icon_file_verdict(icon_bytes, icon.size()), ZOR::Icon_file_problem::none);
+  ASSERT_EQ(icon_bytes[4], 3);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(icon_bytes[6 + 16 * i], 16 * (i + 1)) << "image " << i;
+}
+
+TEST(PictureHeaders, AWindowsProgramHasItsPeSignatureWhereTheStubSays) {
+  std::string program(0x80, '\0');
+  program[0] = 'M';
+  program[1] = 'Z';
+  program[0x3C] = 0x40;
+  program.replace(0x40, 4, std::string("PE\0\0", 4));
+  std::string moved = program;
+  moved[0x3C] = 0x7E;  // the signature would run past the end
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool program;
+  } rows[] = {
+      {"MZ and PE", program, true},
+      {"no MZ", "PE" + program.substr(2), false},
+      {"a pointer past the end", moved, false},
+      {"text", std::string(100, 'x'), false},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ZOR::is_windows_program(reinterpret_cast<const unsigned char*>(row.bytes.data()), row.bytes.size()),
+              row.program)
+        << row.name;
   }
 }
 
