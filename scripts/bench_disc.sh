@@ -56,6 +56,7 @@ mkdir -p "$work/tree"
 cp -al "$game" "$work/tree/SetupData"
 for program in Setup Foyer Config Chronicle; do ln -f "$build/bin/$program.exe" "$work/tree/SetupData/$program.exe"; done
 ln -f "$build/bin/Autorun.exe" "$work/tree/Autorun.exe"
+ln -f "$game/Setup.ico" "$work/tree/Setup.ico"
 osirrox -indev "$work/ours/disc1.iso" -extract /autorun.inf "$work/tree/autorun.inf" >/dev/null 2>&1
 : > "$work/ours.times"
 for i in $(seq 1 "$rounds"); do
