@@ -12,20 +12,11 @@
 
 #include "disc/medium.h"
 #include "disc/native_files.h"
+#include "disc/report.h"
 
 namespace disc {
-namespace {
 
 namespace fs = std::filesystem;
-
-// 1234567 as "1,234,567".
-std::string grouped(std::uint64_t value) {
-  std::string digits = std::to_string(value);
-  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(static_cast<std::size_t>(i), ",");
-  return digits;
-}
-
-}  // namespace
 
 bool valid_volume_label(const std::string& label) {
   if (label.empty() || label.size() > 32) return false;

@@ -73,13 +73,6 @@ std::uint64_t bytes_below(const Cdisc_view& disc, const std::wstring& path) {
   return total;
 }
 
-// 1234567 as "1,234,567".
-std::string grouped(std::uint64_t value) {
-  std::string digits = std::to_string(value);
-  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(static_cast<std::size_t>(i), ",");
-  return digits;
-}
-
 // What the menu makes of a title picture that is not 400 x 400.
 void check_picture_size(const Cdisc_view& disc, const std::string& bytes, Creport& report) {
   int width = 0;

@@ -42,6 +42,12 @@ void Creport::append_to(std::vector<Cproblem>& problems) const {
   }
 }
 
+std::string grouped(std::uint64_t value) {
+  std::string digits = std::to_string(value);
+  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(static_cast<std::size_t>(i), ",");
+  return digits;
+}
+
 std::string problem_line(const Cproblem& problem) {
   std::string line = problem.path;
   if (problem.line > 0) line += ":" + std::to_string(problem.line);

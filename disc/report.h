@@ -2,6 +2,7 @@
 #ifndef ZOR_DISC_REPORT_H
 #define ZOR_DISC_REPORT_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ class Creport {
   };
   std::vector<Centry> entries_;
 };
+
+// 1234567 as "1,234,567": the report's form of a large number.
+std::string grouped(std::uint64_t value);
 
 // "path:line: text" (or "path: text" when line is 0), with "warning: " before a warning's text.
 std::string problem_line(const Cproblem& problem);

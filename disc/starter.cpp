@@ -97,9 +97,11 @@ bool readable(const std::vector<std::wstring>& lines, const std::wstring& title,
   return true;
 }
 
-// The rules a starter's title and registry path must meet before anything is written.
-bool acceptable(const std::wstring& title, const std::wstring& reg_path, std::string& why) {
-  if (!readable(starter_lines(title, reg_path, 1), title, reg_path, why)) return false;
+// The rules a starter's title and registry path must meet, in its Setup.ini's lines and as
+// names, before anything is written.
+bool acceptable(const std::vector<std::wstring>& lines, const std::wstring& title, const std::wstring& reg_path,
+                std::string& why) {
+  if (!readable(lines, title, reg_path, why)) return false;
   for (const std::wstring* text : {&title, &reg_path}) {
     if (!cp932_holds(*text)) {
       why = "Setup.ini is read in code page 932, which cannot hold \"" + utf8_of(*text) + "\"";
@@ -195,9 +197,8 @@ bool write_starter(const Cstarter_request& request, std::string& why) {
     why = "the title and the registry path must be UTF-8 text";
     return false;
   }
-  if (!acceptable(title, reg_path, why)) return false;
   const std::vector<std::wstring> lines = starter_lines(title, reg_path, request.discs);
-  if (!readable(lines, title, reg_path, why)) return false;
+  if (!acceptable(lines, title, reg_path, why)) return false;
   std::wstring text;
   for (const std::wstring& line : lines) text += line + L"\r\n";
   std::string setup_ini;
