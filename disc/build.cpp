@@ -46,7 +46,12 @@ std::string default_programs_folder() {
   std::error_code error;
   const fs::path self = fs::read_symlink("/proc/self/exe", error);
   if (error) return "bin";
-  return (self.parent_path().parent_path() / "bin").string();
+  const fs::path prefix = self.parent_path().parent_path();
+  // Installed: PREFIX/bin/lumora-disc, and everything it ships in PREFIX/share/lumora-disc.
+  const fs::path installed = prefix / "share" / "lumora-disc";
+  if (fs::is_directory(installed, error)) return installed.string();
+  // In the build tree: build/disc/lumora-disc, the programs in build/bin.
+  return (prefix / "bin").string();
 }
 
 std::time_t image_timestamp(const Clayout& layout) {
@@ -87,7 +92,14 @@ bool build_discs(const Cbuild_request& request, std::vector<Cdisc_report>& repor
     report.image = (fs::path(request.output_folder) / ("disc" + std::to_string(tree.number) + ".iso")).string();
     const std::string part = report.image + ".part";
     const std::string label = volume_label(request.label, layout.reg_path, tree.number, count);
-    if (!write_image(tree, part, label, timestamp, why) || !verify_image(tree, part, report, why)) {
+    bool made = false;
+    {
+      // Erased before the report line or the message that follows.
+      Cprogress_line progress(tree.number, count);
+      made = write_image(tree, part, label, timestamp, progress, why) &&
+             verify_image(tree, part, report, progress, why);
+    }
+    if (!made) {
       fs::remove(part, error);
       return false;
     }

@@ -19,7 +19,8 @@ bool valid_volume_label(const std::string& label);
 // "Lumora\Tsukikage" giving LUMORA_TSUKIKAGE, with "_2" for a second disc.
 std::string volume_label(const std::string& base, const std::wstring& reg_path, int number, int count);
 
-// The folder of the build's programs: bin/ beside the folder of this program (build/disc/..).
+// The folder of the five programs: share/lumora-disc of the prefix this program is installed
+// in (PREFIX/bin/lumora-disc), else the build tree's bin/ (beside build/disc/lumora-disc).
 std::string default_programs_folder();
 
 // The time written for every file, folder and the volume of the images of layout:

@@ -9,6 +9,7 @@
 
 #include "disc/layout.h"
 #include "disc/medium.h"
+#include "disc/progress.h"
 
 namespace disc {
 
@@ -22,14 +23,17 @@ struct Cdisc_report {
   Cmedium medium = Cmedium::dvd;
 };
 
-// Writes tree as the image at path with label. False with why set (libisofs's message).
+// Writes tree as the image at path with label, showing the bytes written on progress. False
+// with why set (libisofs's message).
 bool write_image(const Cdisc_tree& tree, const std::string& path, const std::string& label, std::time_t timestamp,
-                 std::string& why);
+                 Cprogress_line& progress, std::string& why);
 
 // Reads the image at path back (its Joliet tree, as Windows reads it, and its Rock Ridge
-// names) and compares every folder and file, names and bytes, with tree. Fills the counts of
-// report. False with why naming the first difference.
-bool verify_image(const Cdisc_tree& tree, const std::string& path, Cdisc_report& report, std::string& why);
+// names) and compares every folder and file, names and bytes, with tree, showing the bytes
+// compared on progress after each file. Fills the counts of report. False with why naming
+// the first difference.
+bool verify_image(const Cdisc_tree& tree, const std::string& path, Cdisc_report& report, Cprogress_line& progress,
+                  std::string& why);
 
 }  // namespace disc
 

@@ -203,7 +203,8 @@ bool same_names(const Cdisc_tree& tree, const Cimage_tree& image, const char* wh
 
 }  // namespace
 
-bool verify_image(const Cdisc_tree& tree, const std::string& path, Cdisc_report& report, std::string& why) {
+bool verify_image(const Cdisc_tree& tree, const std::string& path, Cdisc_report& report, Cprogress_line& progress,
+                  std::string& why) {
   Cimage_tree joliet;
   Cimage_tree rock_ridge;
   if (!import_tree(path, true, joliet, why) || !same_names(tree, joliet, "Joliet", why) ||
@@ -226,6 +227,8 @@ bool verify_image(const Cdisc_tree& tree, const std::string& path, Cdisc_report&
   }
   std::stable_sort(order.begin(), order.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::uint64_t total = 0;
+  for (const Cdisc_file& file : tree.files) total += file.size;
   std::vector<unsigned char> ours(chunk);
   std::vector<unsigned char> theirs(chunk);
   report.files = 0;
@@ -235,6 +238,7 @@ bool verify_image(const Cdisc_tree& tree, const std::string& path, Cdisc_report&
     if (!same_bytes(image.fd, joliet.files[file.disc_path], file, ours, theirs, why)) return false;
     ++report.files;
     report.bytes += file.size;
+    progress.show(report.bytes, total, "read back");
   }
   const off_t end = ::lseek(image.fd, 0, SEEK_END);
   if (end < 0) {

@@ -185,8 +185,8 @@ bool write_all(int fd, const unsigned char* bytes, std::size_t count, const std:
 // Writes all of source's bytes to fd; false with why set on a read or write failure. A read
 // that passes the image's end gives nothing of its last part, so the source is read a
 // mebibyte at a time while that much is left (get_size tells the image's size) and exactly
-// the remainder at the end; each piece is written as read.
-bool drain(burn_source* source, int fd, const std::string& path, std::string& why) {
+// the remainder at the end; each piece is written as read, and shown on progress.
+bool drain(burn_source* source, int fd, const std::string& path, Cprogress_line& progress, std::string& why) {
   const std::uint64_t piece = 1 << 20;
   std::vector<unsigned char> buffer(piece);
   const off_t size = source->get_size(source);
@@ -201,6 +201,7 @@ bool drain(burn_source* source, int fd, const std::string& path, std::string& wh
     }
     if (!write_all(fd, buffer.data(), static_cast<std::size_t>(count), path, why)) return false;
     left -= static_cast<std::uint64_t>(count);
+    progress.show(static_cast<std::uint64_t>(size) - left, static_cast<std::uint64_t>(size), "written");
   }
   return true;
 }
@@ -208,7 +209,7 @@ bool drain(burn_source* source, int fd, const std::string& path, std::string& wh
 }  // namespace
 
 bool write_image(const Cdisc_tree& tree, const std::string& path, const std::string& label, std::time_t timestamp,
-                 std::string& why) {
+                 Cprogress_line& progress, std::string& why) {
   if (!start_library(why)) return false;
   // Nodes made now take this time too (libisofs's "now").
   std::time_t now = timestamp;
@@ -245,7 +246,7 @@ bool write_image(const Cdisc_tree& tree, const std::string& path, const std::str
     return false;
   }
   std::unique_ptr<burn_source, Cburn_source_free> source(raw_source);
-  if (!drain(source.get(), output.fd, path, why)) {
+  if (!drain(source.get(), output.fd, path, progress, why)) {
     source->cancel(source.get());
     return false;
   }

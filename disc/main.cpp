@@ -18,9 +18,16 @@ const char usage_text[] =
     "       lumora-disc build FOLDER [SECOND_DISC_FOLDER] -o OUTPUT [--medium cd|dvd|dvd-dl|bd]\n"
     "                         [--label LABEL] [--programs DIR]\n"
     "       lumora-disc new FOLDER --title TITLE --reg-path 'MAKER\\GAME' [--discs 1|2]\n"
+    "       lumora-disc --help | --version\n"
     "FOLDER is the game's setup data folder (Setup.ini, Setup.bmp, Setup.ico, GameData, ...);\n"
     "build writes OUTPUT/disc1.iso (and disc2.iso for a game of two discs);\n"
-    "new writes a starter FOLDER (and, for two discs, disc2/ beside it with the second disc's).\n";
+    "new writes a starter FOLDER (and, for two discs, disc2/ beside it with the second disc's).\n"
+    "  --medium     the disc the image must fit on (default dvd)\n"
+    "  --label      the volume label, 1-32 of A-Z, 0-9, _ (default from #REG_PATH)\n"
+    "  --programs   the folder of Setup.exe, Foyer.exe, Autorun.exe, Config.exe and\n"
+    "               Chronicle.exe (default: those installed with lumora-disc, or the build's)\n"
+    "Exit status: 0 clean or written, 1 problems found, 2 could not run.\n"
+    "See man lumora-disc, docs/setup_ini.md and docs/disc_tool.md.\n";
 
 enum Exit_status { exit_clean = 0, exit_problems = 1, exit_failed = 2 };
 
@@ -178,9 +185,30 @@ int run_build(const Carguments& arguments, const disc::Ccheck_input& input) {
   return exit_clean;
 }
 
+// --help or --version anywhere on the command line: what to print instead of running.
+enum class Information { none, help, version };
+
+Information wanted_information(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) return Information::help;
+    if (std::strcmp(argv[i], "--version") == 0) return Information::version;
+  }
+  return Information::none;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  switch (wanted_information(argc, argv)) {
+    case Information::help:
+      std::fputs(usage_text, stdout);
+      return exit_clean;
+    case Information::version:
+      std::printf("lumora-disc %s\n", LUMORA_DISC_VERSION);
+      return exit_clean;
+    case Information::none:
+      break;
+  }
   Carguments arguments;
   std::string why;
   if (!parse_arguments(argc, argv, arguments, why)) return usage(why);
