@@ -4,7 +4,8 @@
 # disc holds exactly the files its layout puts there, byte for byte, with the build's
 # programs stripped, autorun.inf in code page 932; a second build from a copy of the maker's
 # folder (other inodes and times, stale programs and markers in it) gives the same bytes;
-# a build that cannot finish leaves no image.
+# a build that cannot finish leaves no image; the tool installed by cmake --install works
+# from its prefix.
 #   image_test.sh BUILD_DIR
 set -eu
 # Messages of the tools in English, as the checks read them.
@@ -126,6 +127,35 @@ for arguments in "" "burn x" "build $build/makers/sample/SetupData" "check a b c
   "$tool" $arguments >/dev/null 2>"$work/usage" || status=$?
   [ "$status" = 2 ] && grep -q "^usage: lumora-disc" "$work/usage" || fail "lumora-disc $arguments: status $status without the usage"
 done
+# Asked for, the usage and the version go to standard output with status 0.
+for arguments in "--help" "build x --help" "--version"; do
+  status=0
+  "$tool" $arguments >"$work/out" 2>"$work/err" || status=$?
+  case $arguments in *help) want="^usage: lumora-disc" ;; *) want="^lumora-disc [0-9][0-9.]*$" ;; esac
+  [ "$status" = 0 ] && [ ! -s "$work/err" ] && grep -q "$want" "$work/out" ||
+    fail "lumora-disc $arguments: status $status, or not \"$want\" on standard output alone"
+done
+
+# Installed into a prefix of its own, the tool finds the programs it installed with it: the
+# sample's image again, with no --programs, and the manual page where man looks. Its build
+# shows a progress line on a terminal (script gives it one) and none into a pipe.
+cmake --install "$build" --prefix "$work/prefix" >/dev/null || fail "cmake --install"
+installed=$work/prefix/bin/lumora-disc
+"$installed" build "$build/makers/sample/SetupData" -o "$work/installed" --medium cd --label LUMORA_SAMPLE \
+  >"$work/out" 2>&1 || { cat "$work/out"; fail "the installed tool's build"; }
+cmp -s "$build/discs/sample/disc1.iso" "$work/installed/disc1.iso" || fail "the installed tool's image differs"
+! grep -q "$(printf '\r')" "$work/out" || fail "a build into a pipe shows the progress line"
+if command -v script >/dev/null 2>&1; then
+  script -qec "'$installed' build '$build/makers/sample/SetupData' -o '$work/installed' --medium cd" /dev/null \
+    >"$work/terminal" 2>&1 || fail "the installed tool's build on a terminal"
+  grep -q "$(printf '\r')disc 1: [0-9,]* of [0-9,]* MiB" "$work/terminal" || fail "a build on a terminal shows no progress line"
+fi
+[ -f "$work/prefix/share/man/man1/lumora-disc.1" ] || fail "no manual page in share/man/man1"
+if command -v groff >/dev/null 2>&1; then
+  LC_ALL=C.UTF-8 groff -man -ww -z "$work/prefix/share/man/man1/lumora-disc.1" 2>"$work/err" && [ ! -s "$work/err" ] ||
+    { cat "$work/err"; fail "the manual page does not render cleanly"; }
+fi
+rm -rf "$work/prefix" "$work/installed"
 
 [ "$failures" = 0 ] && echo "disc images: all checks passed"
 exit "$failures"
