@@ -17,6 +17,7 @@
 #include "lib/rules/disc_entries.h"
 #include "lib/rules/game_location.h"
 #include "lib/rules/starter_pictures.h"
+#include "lib/rules/startup_rules.h"
 #include "lib/setting/setup_ini.h"
 #include "lib/text/text.h"
 
@@ -84,7 +85,7 @@ bool readable(const std::vector<std::wstring>& lines, const std::wstring& title,
   for (ZOR::Setup_ini_reader reader : {ZOR::Setup_ini_reader::setup, ZOR::Setup_ini_reader::foyer}) {
     ZOR::Csetup_ini ini;
     ZOR::Crule_problem problem;
-    const std::string program = reader == ZOR::Setup_ini_reader::setup ? "Setup.exe" : "Foyer.exe";
+    const std::string program = utf8_of(ZOR::startup_caption(reader));
     if (!ZOR::read_setup_ini_lines(lines, reader, ini, problem)) {
       why = program + ": " + utf8_of(problem.message);
       return false;
