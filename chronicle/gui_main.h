@@ -58,6 +58,10 @@ class C_gui_main : public ZOR::C_handler_dialog {
   void append_log_rows(const ZOR::Clog_rows& rows);
   // The engine has gone: the process is let go; the rest of the log is still read.
   void engine_ended();
+  // The end of a pass that read or showed rows: when the poll has been read to its end, the
+  // look for the engine's window, and the end of the following once the engine has gone
+  // and its log is read.
+  void end_pass();
 
   // True from a launch until the ended engine's log has been read to its end.
   bool following_ = false;
@@ -73,6 +77,10 @@ class C_gui_main : public ZOR::C_handler_dialog {
   std::int64_t step_bytes_ = 64 * 1024;
   // GetTickCount when the list was last shown the rows read.
   DWORD last_show_tick_ = 0;
+  // What the next pass does to show the rows read: tell the list their count, scroll to the
+  // last one, or nothing (it reads).
+  enum class Show_stage { none, count, scroll };
+  Show_stage show_stage_ = Show_stage::none;
 };
 
 #endif

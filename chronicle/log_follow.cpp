@@ -53,20 +53,41 @@ void C_gui_main::launch_engine() {
   run_button.set_enable(false);
   following_ = true;
   log_backlog_ = false;
+  show_stage_ = Show_stage::none;
 }
 
 void C_gui_main::poll_log() {
   if (!following_) return;
+  // Showing what a step read takes passes of its own: the count in one, the scroll to the
+  // last row (which repaints the list at once) in the next, so that the window answers
+  // between the step, the count and the scroll instead of after all three.
+  if (show_stage_ == Show_stage::count) {
+    show_stage_ = log_list.show_rows() ? Show_stage::scroll : Show_stage::none;
+    // The button comes with the rows: enabled by the pass that shows the first one.
+    if (log_list.row_count() > 0) save_button.set_enable(true);
+    if (show_stage_ == Show_stage::none) end_pass();
+    return;
+  }
+  if (show_stage_ == Show_stage::scroll) {
+    log_list.ensure_visible(log_list.row_count() - 1);
+    show_stage_ = Show_stage::none;
+    end_pass();
+    return;
+  }
   const DWORD now = GetTickCount();
   if (now - launch_tick < first_poll_delay_ms) return;
   if (!log_backlog_ && now - last_poll_tick < poll_interval_ms) return;
   last_poll_tick = now;
   log_backlog_ = read_log_step();
   if (!log_backlog_ || now - last_show_tick_ >= show_interval_ms) {
-    log_list.show_rows(true);
     last_show_tick_ = now;
+    show_stage_ = Show_stage::count;
+    return;
   }
-  if (log_list.row_count() > 0) save_button.set_enable(true);
+  end_pass();
+}
+
+void C_gui_main::end_pass() {
   if (log_backlog_) return;
   if (engine_process.is_open()) {
     if (ZOR::find_process_window(engine_process_id, ZOR::Cwindow_filter::any) == nullptr) engine_ended();

@@ -1,10 +1,13 @@
 // Reading a written image back: libisofs imports its Joliet tree (the names Windows shows)
-// and its Rock Ridge tree; every file's extents are then read straight from the image file
-// and compared with the file the layout took it from, one mebibyte at a time.
+// and its Rock Ridge tree; every file's extents are then compared, one mebibyte at a time,
+// with the file the layout took it from, the image seen through a moving window of it
+// mapped into memory (its pages are still in the page cache from the writing: no copy).
 #include "disc/image.h"
 
 #include <fcntl.h>
 #include <libisofs/libisofs.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,6 +24,9 @@ namespace {
 
 const std::size_t chunk = 1 << 20;
 const std::uint64_t sector = 2048;
+// How much of the image is mapped at a time: memory stays the same for any image size, and
+// one mapping serves many small files.
+const std::uint64_t window_size = 8 << 20;
 
 struct Cimage_unref {
   void operator()(IsoImage* image) const { iso_image_unref(image); }
@@ -30,6 +36,60 @@ struct Cfile_descriptor {
   ~Cfile_descriptor() {
     if (fd >= 0) ::close(fd);
   }
+};
+
+// The image file read through a window mapped into memory, moved along as the files are
+// compared (they come in the order of their extents).
+class Cimage_window {
+ public:
+  ~Cimage_window() { unmap(); }
+  // Opens the image; false with why set.
+  bool open(const std::string& path, std::string& why) {
+    file_.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status = {};
+    if (file_.fd < 0 || ::fstat(file_.fd, &status) != 0) {
+      why = path + ": " + std::strerror(errno);
+      return false;
+    }
+    size_ = static_cast<std::uint64_t>(status.st_size);
+    path_ = path;
+    return true;
+  }
+  std::uint64_t size() const { return size_; }
+  // The count bytes at offset (count at most chunk); null with why set when they pass the
+  // image's end (naming the file of name) or cannot be mapped.
+  const unsigned char* bytes(std::uint64_t offset, std::size_t count, const std::string& name, std::string& why) {
+    if (offset > size_ || count > size_ - offset) {
+      why = name + ": the image ends inside the file";
+      return nullptr;
+    }
+    if (base_ == nullptr || offset < start_ || offset + count > start_ + length_) {
+      unmap();
+      const std::uint64_t page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+      start_ = offset / page * page;
+      length_ = std::min(std::max<std::uint64_t>(window_size, offset + count - start_), size_ - start_);
+      void* mapped = ::mmap(nullptr, length_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file_.fd, static_cast<off_t>(start_));
+      if (mapped == MAP_FAILED) {
+        why = path_ + ": " + std::strerror(errno);
+        return nullptr;
+      }
+      base_ = static_cast<unsigned char*>(mapped);
+      ::madvise(base_, length_, MADV_SEQUENTIAL);
+    }
+    return base_ + (offset - start_);
+  }
+
+ private:
+  void unmap() {
+    if (base_ != nullptr) ::munmap(base_, length_);
+    base_ = nullptr;
+  }
+  Cfile_descriptor file_;
+  std::string path_;
+  std::uint64_t size_ = 0;
+  std::uint64_t start_ = 0;
+  std::uint64_t length_ = 0;
+  unsigned char* base_ = nullptr;
 };
 
 // One file as the image holds it: where its extents lie and how long it is.
@@ -121,9 +181,9 @@ bool read_fully(int fd, unsigned char* buffer, std::size_t count, std::uint64_t 
   return true;
 }
 
-// Compares the bytes of file's extents in the image (image_fd) with expected.
-bool same_bytes(int image_fd, const Cimage_file& found, const Cdisc_file& expected, std::vector<unsigned char>& ours,
-                std::vector<unsigned char>& theirs, std::string& why) {
+// Compares the bytes of file's extents in the image with expected.
+bool same_bytes(Cimage_window& image, const Cimage_file& found, const Cdisc_file& expected,
+                std::vector<unsigned char>& ours, std::string& why) {
   const std::string& name = expected.disc_path;
   Cfile_descriptor source;
   if (!expected.source.empty()) {
@@ -137,10 +197,8 @@ bool same_bytes(int image_fd, const Cimage_file& found, const Cdisc_file& expect
   for (const iso_file_section& section : found.sections) {
     for (std::uint64_t at = 0; at < section.size;) {
       const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(chunk, section.size - at));
-      if (!read_fully(image_fd, theirs.data(), count, section.block * sector + at)) {
-        why = name + ": the image ends inside the file";
-        return false;
-      }
+      const unsigned char* theirs = image.bytes(section.block * sector + at, count, name, why);
+      if (theirs == nullptr) return false;
       const unsigned char* expected_bytes = reinterpret_cast<const unsigned char*>(expected.content.data()) + done;
       if (source.fd >= 0) {
         if (!read_fully(source.fd, ours.data(), count, done)) {
@@ -149,7 +207,7 @@ bool same_bytes(int image_fd, const Cimage_file& found, const Cdisc_file& expect
         }
         expected_bytes = ours.data();
       }
-      if (std::memcmp(expected_bytes, theirs.data(), count) != 0) {
+      if (std::memcmp(expected_bytes, theirs, count) != 0) {
         why = name + ": the image holds other bytes than " + (source.fd >= 0 ? expected.source : "the tool made");
         return false;
       }
@@ -206,20 +264,16 @@ bool same_names(const Cdisc_tree& tree, const Cimage_tree& image, const char* wh
 bool verify_image(const Cdisc_tree& tree, const std::string& path, Cdisc_report& report, Cprogress_line& progress,
                   std::string& why) {
   Cimage_tree joliet;
-  Cimage_tree rock_ridge;
-  if (!import_tree(path, true, joliet, why) || !same_names(tree, joliet, "Joliet", why) ||
-      !import_tree(path, false, rock_ridge, why) || !same_names(tree, rock_ridge, "Rock Ridge", why)) {
-    return false;
+  if (!import_tree(path, true, joliet, why) || !same_names(tree, joliet, "Joliet", why)) return false;
+  {
+    // Only the names of this tree are compared: it is let go before the bytes are.
+    Cimage_tree rock_ridge;
+    if (!import_tree(path, false, rock_ridge, why) || !same_names(tree, rock_ridge, "Rock Ridge", why)) return false;
   }
-  Cfile_descriptor image;
-  image.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (image.fd < 0) {
-    why = path + ": " + std::strerror(errno);
-    return false;
-  }
-  // The files are compared in the order of their first extents, so that the image is read
-  // from its start to its end (the kernel reads ahead of a sequential reader).
-  ::posix_fadvise(image.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+  Cimage_window image;
+  if (!image.open(path, why)) return false;
+  // The files are compared in the order of their first extents, so that the window moves
+  // from the image's start to its end.
   std::vector<std::pair<std::uint64_t, const Cdisc_file*>> order;
   for (const Cdisc_file& file : tree.files) {
     const Cimage_file& found = joliet.files[file.disc_path];
@@ -230,22 +284,16 @@ bool verify_image(const Cdisc_tree& tree, const std::string& path, Cdisc_report&
   std::uint64_t total = 0;
   for (const Cdisc_file& file : tree.files) total += file.size;
   std::vector<unsigned char> ours(chunk);
-  std::vector<unsigned char> theirs(chunk);
   report.files = 0;
   report.bytes = 0;
   for (const auto& entry : order) {
     const Cdisc_file& file = *entry.second;
-    if (!same_bytes(image.fd, joliet.files[file.disc_path], file, ours, theirs, why)) return false;
+    if (!same_bytes(image, joliet.files[file.disc_path], file, ours, why)) return false;
     ++report.files;
     report.bytes += file.size;
     progress.show(report.bytes, total, "read back");
   }
-  const off_t end = ::lseek(image.fd, 0, SEEK_END);
-  if (end < 0) {
-    why = path + ": " + std::strerror(errno);
-    return false;
-  }
-  report.sectors = static_cast<std::int64_t>(static_cast<std::uint64_t>(end) / sector);
+  report.sectors = static_cast<std::int64_t>(image.size() / sector);
   return true;
 }
 

@@ -183,11 +183,13 @@ bool write_all(int fd, const unsigned char* bytes, std::size_t count, const std:
 }
 
 // Writes all of source's bytes to fd; false with why set on a read or write failure. A read
-// that passes the image's end gives nothing of its last part, so the source is read a
-// mebibyte at a time while that much is left (get_size tells the image's size) and exactly
-// the remainder at the end; each piece is written as read, and shown on progress.
+// that passes the image's end gives nothing of its last part, so the source is read 64 KiB
+// at a time while that much is left (get_size tells the image's size) and exactly the
+// remainder at the end; each piece is written as read, and shown on progress. A piece this
+// small is still in the processor's cache when write copies it into the page cache: with
+// pieces of a mebibyte that copy took a third of the tool's time.
 bool drain(burn_source* source, int fd, const std::string& path, Cprogress_line& progress, std::string& why) {
-  const std::uint64_t piece = 1 << 20;
+  const std::uint64_t piece = 64 << 10;
   std::vector<unsigned char> buffer(piece);
   const off_t size = source->get_size(source);
   std::uint64_t left = size > 0 ? static_cast<std::uint64_t>(size) : 0;

@@ -8,7 +8,9 @@
 #     includes the 2 s that Chronicle waits before its first look at the log), until the
 #     engine has written everything, and until Chronicle has read it all,
 #   - how long the window takes to answer a WM_NULL sent every 20 ms throughout (longest,
-#     99th percentile), launch, save and relaunch included,
+#     99th percentile), launch, save and relaunch included, and apart while the log is
+#     followed and while the window stands idle for 5 s before the click (what the
+#     machine's load alone costs an answer),
 #   - Chronicle's peak working set, and the time a relaunch takes to empty the rows;
 # then checks the saved rows line by line against the log and the engine's writes ("exact
 # yes": every line one row, or cut only where a read could have ended, in order, none

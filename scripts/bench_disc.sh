@@ -6,7 +6,8 @@
 # Ridge, ISO level 3). The two alternate over the rounds; after checking that both images
 # hold the same files (names and sizes), the median ratio lumora-disc / xorriso is printed
 # with each one's largest resident memory, and lumora-disc's memory on the small sample disc
-# beside it: memory must not grow with the size of the files.
+# beside it: memory must not grow with the size of the files. Last, lumora-disc's memory on
+# games of 3,000 and 30,000 files of 1 KiB: what one more file costs.
 # Usage: scripts/bench_disc.sh [rounds]   (default 3)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -89,3 +90,23 @@ paste -d' ' "$work/ours.times" "$work/xorriso.times" | awk -v files="$files" -v 
     median = (n % 2) ? ratio[(n + 1) / 2] : (ratio[n / 2] + ratio[n / 2 + 1]) / 2
     printf "%d files, %.0f MB: median ratio lumora-disc / xorriso %.2f (target 1.2)\n", files, bytes / 1e6, median
     printf "largest resident memory: lumora-disc %.1f MB (%.1f MB on the 4 MB sample disc), xorriso %.1f MB\n", rss / 1024, small / 1024, xrss / 1024 }'
+
+# Memory against the number of files: the sample disc grown by 3,000 and by 30,000 files of
+# 1 KiB (made once); the growth divided by the 27,000 files between them is one file's cost.
+for files in 3000 30000; do
+  many="$build/bench-disc-$files/SetupData"
+  if [ ! -f "$build/bench-disc-$files/.complete" ]; then
+    echo "== generating a game of $files small files in $many"
+    rm -rf "$build/bench-disc-$files"
+    mkdir -p "$build/bench-disc-$files"
+    cp -r "$build/makers/sample/SetupData" "$many"
+    zor_make_small_files "$many/GameData/bench" $((files / 500)) 50 10 1
+    echo '#SETUP_FILE = "bench"' >> "$many/Setup.ini"
+    touch "$build/bench-disc-$files/.complete"
+  fi
+  /usr/bin/time -f "%e %M" -o "$work/time" "$tool" build "$many" -o "$work/many" --medium dvd >/dev/null
+  rm -rf "$work/many"
+  cut -d' ' -f2 "$work/time" > "$work/rss.$files"
+done
+awk -v a="$(cat "$work/rss.3000")" -v b="$(cat "$work/rss.30000")" 'BEGIN {
+  printf "largest resident memory: %.1f MB with 3,000 files, %.1f MB with 30,000: %.2f KB per file\n", a / 1024, b / 1024, (b - a) * 1.024 / 27000 }'

@@ -78,9 +78,10 @@ class Cc_listview : public C_control {
   // row_count, the cells and the exports) learns of them then, in one step.
   enum class Row_display { now, deferred };
   int append_rows(const std::vector<std::wstring_view>& first_cells, Row_display display = Row_display::now);
-  // Lets the control show every row appended so far and, with scroll_to_last, scrolls the
-  // last one into view, with the list's redraw off meanwhile (one repaint, not one per step).
-  void show_rows(bool scroll_to_last);
+  // Tells an owner-data list's control the rows appended so far, when there are new ones,
+  // invalidating only the added rows; true when the count changed. The scroll to them is
+  // the caller's (ensure_visible), so that it can come in a pass of its own.
+  bool show_rows();
   // Sets the cell's text, only when it differs from the current one.
   void set_cell_text(int row, int column, const std::wstring& text);
   // The cell's text, at most 259 characters (the control's text buffer holds 260); empty

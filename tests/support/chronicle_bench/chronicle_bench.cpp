@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -50,24 +51,23 @@ class Cpinger {
     stopping_ = true;
     if (thread_.joinable()) thread_.join();
   }
-  double longest() const { return latencies_.empty() ? 0 : *std::max_element(latencies_.begin(), latencies_.end()); }
+  double longest() const { return longest_between(0, 1e300); }
   // The longest answer to a message sent between from_ms and to_ms.
   double longest_between(double from_ms, double to_ms) const {
-    double longest = 0;
-    for (std::size_t i = 0; i < latencies_.size(); ++i) {
-      if (times_[i] >= from_ms && times_[i] < to_ms) longest = std::max(longest, latencies_[i]);
-    }
-    return longest;
+    const std::vector<double> answers = answers_between(from_ms, to_ms);
+    return answers.empty() ? 0 : answers.back();
   }
-  double percentile_99() const {
-    if (latencies_.empty()) return 0;
-    std::vector<double> sorted = latencies_;
-    std::sort(sorted.begin(), sorted.end());
-    return sorted[std::min(sorted.size() - 1, sorted.size() * 99 / 100)];
+  double percentile_99(double from_ms = 0, double to_ms = 1e300) const {
+    const std::vector<double> answers = answers_between(from_ms, to_ms);
+    return answers.empty() ? 0 : answers[std::min(answers.size() - 1, answers.size() * 99 / 100)];
   }
-  std::size_t count() const { return latencies_.size(); }
+  std::size_t count() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return latencies_.size();
+  }
   // The answers slower than limit_ms, as "at+ms:took" with at counted from origin_ms.
   std::string slow_answers(double origin_ms, double limit_ms) const {
+    std::lock_guard<std::mutex> lock(mutex_);
     std::string text;
     for (std::size_t i = 0; i < latencies_.size(); ++i) {
       if (latencies_[i] > limit_ms) {
@@ -84,12 +84,28 @@ class Cpinger {
       const double start = now_ms();
       DWORD_PTR result = 0;
       SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
-      latencies_.push_back(now_ms() - start);
-      times_.push_back(start);
+      const double took = now_ms() - start;
+      {
+        std::lock_guard<std::mutex> lock(mutex_);
+        latencies_.push_back(took);
+        times_.push_back(start);
+      }
       Sleep(20);
     }
   }
+  // The answers to the messages sent between from_ms and to_ms, sorted.
+  std::vector<double> answers_between(double from_ms, double to_ms) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<double> answers;
+    for (std::size_t i = 0; i < latencies_.size(); ++i) {
+      if (times_[i] >= from_ms && times_[i] < to_ms) answers.push_back(latencies_[i]);
+    }
+    std::sort(answers.begin(), answers.end());
+    return answers;
+  }
 
+  // The pinging thread appends while the test reads.
+  mutable std::mutex mutex_;
   std::atomic<bool> stopping_{false};
   std::vector<double> latencies_;
   std::vector<double> times_;
@@ -127,6 +143,10 @@ void run_chronicle(int lines, int burst_lines, int seed) {
   HWND window = chronicle.window;
   HWND list = driver::item(window, 1006);
   Cpinger pinger(window);
+  // The same window idle for 5 s first: what the machine's load alone costs an answer.
+  const double idle_start = now_ms();
+  Sleep(5000);
+  const double idle_end = now_ms();
 
   const double start = now_ms();
   DWORD_PTR clicked = 0;
@@ -151,6 +171,9 @@ void run_chronicle(int lines, int burst_lines, int seed) {
   // While the log was followed: from the first poll (2 s after the click, which waits for
   // CreateProcessW) until everything was read.
   const double following_longest_ms = pinger.longest_between(start + launch_ms, start + all_rows_ms);
+  const double following_p99_ms = pinger.percentile_99(start + launch_ms, start + all_rows_ms);
+  const double idle_longest_ms = pinger.longest_between(idle_start, idle_end);
+  const double idle_p99_ms = pinger.percentile_99(idle_start, idle_end);
   PROCESS_MEMORY_COUNTERS memory = {};
   memory.cb = sizeof(memory);
   GetProcessMemoryInfo(chronicle.process.handle(), &memory, sizeof(memory));
@@ -174,10 +197,12 @@ void run_chronicle(int lines, int burst_lines, int seed) {
   chronicle.process.wait_exit();
   second_engine.kill();
 
-  std::printf("figures rows_ms %.0f written_ms %.0f all_rows_ms %.0f following_longest_answer_ms %.1f "
+  std::printf("figures rows_ms %.0f written_ms %.0f all_rows_ms %.0f following_longest_answer_ms %.1f following_p99_answer_ms %.1f "
+              "idle_longest_answer_ms %.1f idle_p99_answer_ms %.1f "
               "longest_answer_ms %.1f p99_answer_ms %.1f answers %zu peak_mb %.0f launch_ms %.0f relaunch_ms %.0f "
               "rows_after_relaunch %d\n",
-              rows_ms, written_ms, all_rows_ms, following_longest_ms, pinger.longest(), pinger.percentile_99(),
+              rows_ms, written_ms, all_rows_ms, following_longest_ms, following_p99_ms, idle_longest_ms, idle_p99_ms,
+              pinger.longest(), pinger.percentile_99(),
               pinger.count(),
               static_cast<double>(memory.PeakWorkingSetSize) / 1048576.0, launch_ms, clear_ms, rows_after);
   std::printf("slow answers (ms after the launch:ms taken):%s; relaunch at %.0f\n",

@@ -1,4 +1,4 @@
-// OneDialog.exe, the reference of scripts/bench_foyer.sh: the plainest Win32 program that
+// OneDialog.exe, the reference of scripts/bench_startup.sh: the plainest Win32 program that
 // shows one dialog (no library, no files read) and ends when it is closed.
 #include <windows.h>
 

@@ -88,7 +88,9 @@ TEST_F(Listview, OwnerDataRowsAppendedDeferredShowAtOnce) {
   rows.push_back(huge);
   EXPECT_EQ(list.append_rows(rows, ZOR::Cc_listview::Row_display::deferred), 1001);
   EXPECT_EQ(list.row_count(), 1) << "the control learns of deferred rows with show_rows";
-  list.show_rows(true);
+  EXPECT_TRUE(list.show_rows());
+  EXPECT_FALSE(list.show_rows()) << "no new rows: the control is not told again";
+  list.ensure_visible(list.row_count() - 1);
   EXPECT_EQ(list.row_count(), 1002);
   EXPECT_EQ(list.get_cell_text(500, 0), L"row 499");
   EXPECT_EQ(control_text(list.hwnd, 1000, 0), L"row 999");
