@@ -70,20 +70,29 @@ std::time_t image_timestamp(const Clayout& layout) {
   return newest;
 }
 
-bool build_discs(const Cbuild_request& request, std::vector<Cdisc_report>& reports, std::string& why) {
+bool build_discs(const Cbuild_request& request, std::vector<Cdisc_report>& reports, std::vector<std::string>& said,
+                 std::string& why) {
   Clayout_input input;
   input.folder = request.check.folder;
   input.second_folder = request.check.second_folder;
   input.programs_folder = request.check.programs_folder;
   Clayout layout;
   if (!lay_out_discs(input, layout, why)) return false;
+  const std::time_t timestamp = image_timestamp(layout);
+  // Holds the signed copies until the images are written.
+  Csigner signer;
+  if (!request.sign.pfx.empty() &&
+      !sign_programs(request.sign, input.programs_folder, layout.game_title, timestamp, layout.discs, signer, said,
+                     why)) {
+    why += "; no image written";
+    return false;
+  }
   std::error_code error;
   fs::create_directories(request.output_folder, error);
   if (error) {
     why = request.output_folder + ": " + error.message();
     return false;
   }
-  const std::time_t timestamp = image_timestamp(layout);
   const int count = static_cast<int>(layout.discs.size());
   for (const Cdisc_tree& tree : layout.discs) {
     Cdisc_report report;

@@ -9,6 +9,7 @@
 
 #include "disc/check.h"
 #include "disc/image.h"
+#include "disc/sign.h"
 
 namespace disc {
 
@@ -32,11 +33,14 @@ struct Cbuild_request {
   Ccheck_input check;
   std::string output_folder;  // receives disc1.iso (and disc2.iso)
   std::string label;          // empty: made from #REG_PATH
+  Csign_options sign;         // sign.pfx empty: the programs go on the disc as they are
 };
 
-// Lays out the discs, writes OUTPUT/discN.iso for each (beside as .part, then renamed, so a
+// Lays out the discs, signs the programs when asked (said receiving what the signing tells
+// the maker), writes OUTPUT/discN.iso for each (beside as .part, then renamed, so a
 // mounted old image keeps reading), reads each back and compares every file. False with why.
-bool build_discs(const Cbuild_request& request, std::vector<Cdisc_report>& reports, std::string& why);
+bool build_discs(const Cbuild_request& request, std::vector<Cdisc_report>& reports, std::vector<std::string>& said,
+                 std::string& why);
 
 // "disc1.iso: 12 files, 3,456 bytes, 1,234 sectors, 0.1% of a DVD-R, 2,298,496 sectors".
 std::string report_line(const Cdisc_report& report);

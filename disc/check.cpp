@@ -7,6 +7,7 @@
 #include "disc/disc_view.h"
 #include "disc/maker_checks.h"
 #include "disc/program_checks.h"
+#include "disc/signature_checks.h"
 
 namespace disc {
 
@@ -52,6 +53,7 @@ bool check_disc(const Ccheck_input& input, std::vector<Cproblem>& problems, std:
   check_names_and_room(first, 0, ini, input.programs_folder, input.medium, report);
   if (second) check_names_and_room(*second, 1, ini, input.programs_folder, input.medium, report);
   report.append_to(problems);
+  check_signatures(input, problems);
   return true;
 }
 

@@ -20,6 +20,8 @@ struct Ccheck_input {
   // Autorun.exe: a program missing from folder is taken as this one, which build adds.
   // The disc markers of a two-disc game are the build's too, and not looked for.
   std::string programs_folder;
+  // True (build --sign): the build signs the programs, so their signatures are not looked at.
+  bool programs_signed_by_build = false;
 };
 
 // Checks everything and appends every problem found to problems, in a stable order.

@@ -17,6 +17,7 @@ const char usage_text[] =
     "usage: lumora-disc check FOLDER [SECOND_DISC_FOLDER] [--medium cd|dvd|dvd-dl|bd] [--programs DIR]\n"
     "       lumora-disc build FOLDER [SECOND_DISC_FOLDER] -o OUTPUT [--medium cd|dvd|dvd-dl|bd]\n"
     "                         [--label LABEL] [--programs DIR]\n"
+    "                         [--sign PFX [--sign-password-file FILE] [--timestamp URL]]\n"
     "       lumora-disc new FOLDER --title TITLE --reg-path 'MAKER\\GAME' [--discs 1|2]\n"
     "       lumora-disc --help | --version\n"
     "FOLDER is the game's setup data folder (Setup.ini, Setup.bmp, Setup.ico, GameData, ...);\n"
@@ -41,6 +42,7 @@ struct Carguments {
   std::string title;     // new
   std::string reg_path;  // new
   std::string discs = "1";
+  disc::Csign_options sign;
 };
 
 int usage(const std::string& why) {
@@ -88,7 +90,10 @@ bool parse_arguments(int argc, char** argv, Carguments& arguments, std::string& 
         take_option(argc, argv, i, "--programs", arguments.programs, why) ||
         (build && (take_option(argc, argv, i, "-o", arguments.output, why) ||
                    take_option(argc, argv, i, "--output", arguments.output, why) ||
-                   take_option(argc, argv, i, "--label", arguments.label, why))) ||
+                   take_option(argc, argv, i, "--label", arguments.label, why) ||
+                   take_option(argc, argv, i, "--sign", arguments.sign.pfx, why) ||
+                   take_option(argc, argv, i, "--sign-password-file", arguments.sign.password_file, why) ||
+                   take_option(argc, argv, i, "--timestamp", arguments.sign.timestamp_url, why))) ||
         (starter && (take_option(argc, argv, i, "--title", arguments.title, why) ||
                      take_option(argc, argv, i, "--reg-path", arguments.reg_path, why) ||
                      take_option(argc, argv, i, "--discs", arguments.discs, why)))) {
@@ -114,6 +119,10 @@ bool parse_arguments(int argc, char** argv, Carguments& arguments, std::string& 
     why = "build needs -o OUTPUT";
     return false;
   }
+  if (arguments.sign.pfx.empty() && (!arguments.sign.password_file.empty() || !arguments.sign.timestamp_url.empty())) {
+    why = "--sign-password-file and --timestamp go with --sign PFX";
+    return false;
+  }
   if (!disc::medium_from_option(medium, arguments.medium)) {
     why = "unknown medium " + medium + " (cd, dvd, dvd-dl or bd)";
     return false;
@@ -136,7 +145,7 @@ int run_check(const disc::Ccheck_input& input) {
   bool failed = false;
   for (const disc::Cproblem& problem : problems) {
     std::printf("%s\n", disc::problem_line(problem).c_str());
-    if (!problem.warning) failed = true;
+    if (!problem.warning && !problem.information) failed = true;
   }
   return failed ? exit_problems : exit_clean;
 }
@@ -175,9 +184,13 @@ int run_build(const Carguments& arguments, const disc::Ccheck_input& input) {
   request.check = input;
   request.output_folder = arguments.output;
   request.label = arguments.label;
+  request.sign = arguments.sign;
   std::string why;
   std::vector<disc::Cdisc_report> reports;
-  if (!disc::build_discs(request, reports, why)) {
+  std::vector<std::string> said;
+  const bool built = disc::build_discs(request, reports, said, why);
+  for (const std::string& line : said) std::printf("%s\n", line.c_str());
+  if (!built) {
     std::fprintf(stderr, "lumora-disc: %s\n", why.c_str());
     return exit_failed;
   }
@@ -219,5 +232,6 @@ int main(int argc, char** argv) {
   input.medium = arguments.medium;
   input.programs_folder = arguments.programs.empty() ? disc::default_programs_folder() : arguments.programs;
   if (arguments.command == "check") return run_check(input);
+  input.programs_signed_by_build = !arguments.sign.pfx.empty();
   return run_build(arguments, input);
 }

@@ -53,6 +53,7 @@ std::string problem_line(const Cproblem& problem) {
   if (problem.line > 0) line += ":" + std::to_string(problem.line);
   line += ": ";
   if (problem.warning) line += "warning: ";
+  if (problem.information) line += "note: ";
   // One problem per line: a line feed inside a message is written as the two characters \n.
   for (char c : problem.text) {
     if (c == '\n') {

@@ -16,6 +16,7 @@ struct Cproblem {
   int line = 0;
   std::string text;
   bool warning = false;
+  bool information = false;  // only informs: neither a problem nor a warning
 };
 
 // The problems found, one per place and message: when several programs meet the same
@@ -45,7 +46,8 @@ class Creport {
 // 1234567 as "1,234,567": the report's form of a large number.
 std::string grouped(std::uint64_t value);
 
-// "path:line: text" (or "path: text" when line is 0), with "warning: " before a warning's text.
+// "path:line: text" (or "path: text" when line is 0), with "warning: " before a warning's text
+// and "note: " before information.
 std::string problem_line(const Cproblem& problem);
 
 }  // namespace disc

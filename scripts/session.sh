@@ -5,7 +5,8 @@
 
 ZOR_PACKAGES="mingw-w64 g++-mingw-w64-x86-64-posix wine64 wine xvfb libboost-dev googletest
   cmake ninja-build fonts-ipafont-gothic imagemagick locales x11-utils genisoimage fuseiso
-  g++ pkg-config libisofs-dev xorriso"
+  g++ pkg-config libisofs-dev xorriso
+  osslsigncode openssl"
 
 # Installs the Debian packages that are missing, and only those.
 zor_install_packages() {

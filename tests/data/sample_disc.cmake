@@ -4,7 +4,8 @@
 # and writes the images. Each image is then extracted with osirrox (an independent reader)
 # into a disc folder that the tests copy from and that stands in for the image without root.
 #
-#   build/discs/sample/disc1.iso  the one-disc sample (tests/data/sample_disc), folder build/sample_disc
+#   build/discs/sample/disc1.iso  the one-disc sample (tests/data/sample_disc), folder build/sample_disc,
+#                                 its programs signed with the test certificate build/signing/maker.pfx
 #   build/discs/two/disc1.iso, disc2.iso
 #                                 the two-disc sample (tests/data/disc2), folders build/two_disc/disc1, disc2
 set(ZOR_SAMPLE_DISC_DIR ${CMAKE_BINARY_DIR}/sample_disc)
@@ -14,6 +15,13 @@ if(NOT ZOR_OSIRROX)
   message(STATUS "osirrox is missing: no sample discs (scripts/test.sh and scripts/demo.sh install xorriso)")
   return()
 endif()
+
+# The test maker's self-signed code-signing certificate (its password in build/signing/password).
+set(ZOR_SIGNING ${CMAKE_BINARY_DIR}/signing)
+add_custom_command(OUTPUT ${ZOR_SIGNING}/maker.pfx ${ZOR_SIGNING}/maker.pem ${ZOR_SIGNING}/password
+  COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/make_test_certificate.sh ${ZOR_SIGNING}
+  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/make_test_certificate.sh
+  COMMENT "Making the test maker's code-signing certificate" VERBATIM)
 
 # zor_sample_disc(<name> SOURCE <static tree> OUTPUT <image folder> TREES <disc folder>...
 #                 [OPTIONS <lumora-disc options>...] [GROW] [SECOND <path>...]
@@ -44,13 +52,15 @@ function(zor_sample_disc name)
             -DGROW=${ARG_GROW} -DTOOL=${ZOR_LUMORA_DISC} -DPROGRAMS=${CMAKE_BINARY_DIR}/bin -DOSIRROX=${ZOR_OSIRROX}
             -P ${ZOR_SAMPLE_DISC_SCRIPT}
     DEPENDS ${data} ${ZOR_SAMPLE_DISC_SCRIPT} ${ZOR_LUMORA_DISC} ${targets} autorun setup foyer config chronicle
+            ${ZOR_SIGNING}/maker.pfx ${ZOR_SIGNING}/password
     COMMENT "Making the sample disc images of ${name} with lumora-disc" VERBATIM)
   add_custom_target(sample_disc_${name} ALL DEPENDS ${images})
   add_dependencies(sample_disc_${name} lumora_disc ${targets} autorun setup foyer config chronicle)
 endfunction()
 
 zor_sample_disc(sample SOURCE ${CMAKE_CURRENT_LIST_DIR}/sample_disc OUTPUT ${CMAKE_BINARY_DIR}/discs/sample
-  TREES ${ZOR_SAMPLE_DISC_DIR} OPTIONS --medium cd --label LUMORA_SAMPLE
+  TREES ${ZOR_SAMPLE_DISC_DIR}
+  OPTIONS --medium cd --label LUMORA_SAMPLE --sign ${ZOR_SIGNING}/maker.pfx --sign-password-file ${ZOR_SIGNING}/password
   STAND_INS engine_stand_in GameData/LumoraEngine.exe
             recorder        DirectX/DXSETUP.exe
             recorder        おまけ.exe)

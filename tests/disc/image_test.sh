@@ -2,15 +2,18 @@
 # The images that lumora-disc wrote for the sample discs, read by an independent reader
 # (osirrox, through both the Joliet tree that Windows reads and the Rock Ridge tree): every
 # disc holds exactly the files its layout puts there, byte for byte, with the build's
-# programs stripped, autorun.inf in code page 932; a second build from a copy of the maker's
-# folder (other inodes and times, stale programs and markers in it) gives the same bytes;
-# a build that cannot finish leaves no image; the tool installed by cmake --install works
-# from its prefix.
+# programs stripped, autorun.inf in code page 932; the one-disc sample's five programs signed
+# with the test certificate (each verifying against it, and the build's program once its
+# signature is removed); a second build from a copy of the maker's folder (other inodes and
+# times, stale programs and markers in it) gives the same bytes, signed too; a build that
+# cannot finish (a wrong password, an unreachable timestamp server) leaves no image; the
+# tool installed by cmake --install works from its prefix.
 #   image_test.sh BUILD_DIR
 set -eu
 # Messages of the tools in English, as the checks read them.
 export LC_ALL=C
 build=$1
+signing=$build/signing
 tool=$build/disc/lumora-disc
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -43,18 +46,31 @@ expected_disc() {
   return 0
 }
 
-# check_image IMAGE MAKER NUMBER COUNT
+# unsign TREE: each of the five programs in TREE must verify against the test certificate,
+# and is replaced by itself without the signature.
+unsign() {
+  for program in "$1/Autorun.exe" "$1"/SetupData/Setup.exe "$1"/SetupData/Foyer.exe "$1"/SetupData/Config.exe \
+                 "$1"/SetupData/Chronicle.exe; do
+    osslsigncode verify -CAfile "$signing/maker.pem" -in "$program" >/dev/null 2>&1 ||
+      fail "$program does not verify against the test certificate"
+    osslsigncode remove-signature -in "$program" -out "$program.bare" >/dev/null 2>&1 && mv "$program.bare" "$program"
+  done
+}
+
+# check_image IMAGE MAKER NUMBER COUNT [signed]
 check_image() {
   expected_disc "$2" "$3" "$4" "$work/expected"
   for tree in joliet rockridge; do
     extract "$1" $tree "$work/$tree" || fail "osirrox cannot read $1"
+    [ "${5:-}" = signed ] && unsign "$work/$tree"
     diff -r "$work/expected" "$work/$tree" >/dev/null || { diff -r "$work/expected" "$work/$tree" | head -5; fail "$1: its $tree tree is not the disc"; }
     rm -rf "$work/$tree"
   done
   rm -rf "$work/expected"
 }
 
-check_image "$build/discs/sample/disc1.iso" "$build/makers/sample/SetupData" 1 1
+check_image "$build/discs/sample/disc1.iso" "$build/makers/sample/SetupData" 1 1 signed
+osslsigncode verify -in "$build/bin/Setup.exe" 2>&1 | grep -q "No signature found" || fail "the build's own Setup.exe was signed"
 check_image "$build/discs/two/disc1.iso" "$build/makers/two/SetupData" 1 2
 check_image "$build/discs/two/disc2.iso" "$build/makers/two/disc2/SetupData" 2 2
 # Joliet names as Windows shows them, read by a second reader: no ";1" version suffix.
@@ -77,12 +93,14 @@ for sample in sample two; do
   echo stale > "$copy/DISC1"
   options="--medium cd"
   second=""
-  [ $sample = sample ] && options="$options --label LUMORA_SAMPLE"
+  # The password from standard input this time.
+  [ $sample = sample ] && options="$options --label LUMORA_SAMPLE --sign $signing/maker.pfx"
   if [ $sample = two ]; then
     second=$work/maker-$sample/disc2/SetupData
     copy_reversed "$build/makers/$sample/disc2/SetupData" "$second"
   fi
-  "$tool" build "$copy" $second -o "$work/again-$sample" $options >/dev/null || fail "the second build of $sample"
+  "$tool" build "$copy" $second -o "$work/again-$sample" $options <"$signing/password" >/dev/null ||
+    fail "the second build of $sample"
   for image in "$build/discs/$sample"/disc*.iso; do
     cmp -s "$image" "$work/again-$sample/$(basename "$image")" || fail "$sample: $(basename "$image") differs on a second build"
   done
@@ -121,8 +139,22 @@ status=0
 status=0
 "$tool" build "$build/makers/sample/SetupData" -o "$work/file/out" >/dev/null 2>&1 || status=$?
 [ "$status" = 2 ] || fail "a build that cannot write exits with $status, not 2"
+# A wrong password, and a timestamp server that cannot be reached (the discard port), stop
+# the build before any image, naming the cause.
+printf 'wrong\n' >"$work/wrong"
+for case in "wrong password|--sign-password-file $work/wrong|the password does not open the certificate" \
+            "no timestamp server|--sign-password-file $signing/password --timestamp http://127.0.0.1:9/|the timestamp server http://127.0.0.1:9/ cannot be reached"; do
+  name=${case%%|*} rest=${case#*|}
+  options=${rest%%|*} text=${rest#*|}
+  status=0
+  "$tool" build "$build/makers/sample/SetupData" -o "$work/unsigned" --medium cd --sign "$signing/maker.pfx" $options \
+    >/dev/null 2>"$work/said" || status=$?
+  [ "$status" = 2 ] || fail "$name: exit status $status, not 2"
+  grep -qF "$text" "$work/said" || { cat "$work/said"; fail "$name: not said: $text"; }
+  [ -z "$(ls -A "$work/unsigned" 2>/dev/null)" ] || fail "$name: left $(ls "$work/unsigned")"
+done
 for arguments in "" "burn x" "build $build/makers/sample/SetupData" "check a b c" "check x --medium floppy" \
-                 "build x -o y --label bad-label"; do
+                 "build x -o y --label bad-label" "build x -o y --timestamp http://a"; do
   status=0
   "$tool" $arguments >/dev/null 2>"$work/usage" || status=$?
   [ "$status" = 2 ] && grep -q "^usage: lumora-disc" "$work/usage" || fail "lumora-disc $arguments: status $status without the usage"

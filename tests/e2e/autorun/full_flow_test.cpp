@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
+
 #include "tests/e2e/autorun/autorun_support.h"
 
 namespace autorun_test {
@@ -54,6 +57,21 @@ class Cplayer_disc {
   driver::Csample_disc disc_;
   std::wstring title_;
 };
+
+// True when the program at path carries an Authenticode signature: its PE32+ header's
+// certificate table (data directory 4) is not empty. Wine starts a program without looking
+// at it; Windows shows its publisher from it.
+bool carries_signature(const std::wstring& path) {
+  const std::string bytes = driver::read_bytes(path);
+  if (bytes.size() < 0x40) return false;
+  std::uint32_t pe = 0;
+  std::memcpy(&pe, bytes.data() + 0x3C, sizeof pe);
+  const std::size_t directory = std::size_t{pe} + 4 + 20 + 112 + 4 * 8;
+  if (bytes.size() < directory + 8) return false;
+  std::uint32_t size = 0;
+  std::memcpy(&size, bytes.data() + directory + 4, sizeof size);
+  return size != 0;
+}
 
 // The full path of the program a process runs, with doubled backslashes made single.
 std::wstring image_of(const driver::Cprocess& process) {
@@ -113,6 +131,8 @@ TEST(FullFlow, FromTheDiscToAPlayedGameAndBackToNothingLeftBehind) {
   HWND menu = insert_disc(disc, temp, foyer);
   ASSERT_TRUE(menu);
   EXPECT_EQ(driver::read_bytes(temp.copies() + L"\\Setup.exe"), driver::read_bytes(disc.setup_data() + L"\\Setup.exe"));
+  // The sample's programs are signed (lumora-disc build --sign): signed, they still start.
+  EXPECT_TRUE(carries_signature(temp.copies() + L"\\Setup.exe"));
   ASSERT_TRUE(press(menu, L"セットアップ"));
 
   // Setup from the copy beside Foyer, with the default destination below Program Files.
