@@ -174,7 +174,7 @@ done
 cmake --install "$build" --prefix "$work/prefix" >/dev/null || fail "cmake --install"
 installed=$work/prefix/bin/lumora-disc
 "$installed" build "$build/makers/sample/SetupData" -o "$work/installed" --medium cd --label LUMORA_SAMPLE \
-  >"$work/out" 2>&1 || { cat "$work/out"; fail "the installed tool's build"; }
+  --sign "$signing/maker.pfx" --sign-password-file "$signing/password" >"$work/out" 2>&1 || { cat "$work/out"; fail "the installed tool's build"; }
 cmp -s "$build/discs/sample/disc1.iso" "$work/installed/disc1.iso" || fail "the installed tool's image differs"
 ! grep -q "$(printf '\r')" "$work/out" || fail "a build into a pipe shows the progress line"
 if command -v script >/dev/null 2>&1; then
