@@ -10,6 +10,7 @@
 #include "disc/medium.h"
 #include "disc/native_files.h"
 #include "disc/starter.h"
+#include "disc/try.h"
 
 namespace {
 
@@ -19,10 +20,12 @@ const char usage_text[] =
     "                         [--label LABEL] [--programs DIR]\n"
     "                         [--sign PFX [--sign-password-file FILE] [--timestamp URL]]\n"
     "       lumora-disc new FOLDER --title TITLE --reg-path 'MAKER\\GAME' [--discs 1|2]\n"
+    "       lumora-disc try OUTPUT [--dpi N]... [--report DIR] [--keep] [--interactive]\n"
     "       lumora-disc --help | --version\n"
     "FOLDER is the game's setup data folder (Setup.ini, Setup.bmp, Setup.ico, GameData, ...);\n"
     "build writes OUTPUT/disc1.iso (and disc2.iso for a game of two discs);\n"
-    "new writes a starter FOLDER (and, for two discs, disc2/ beside it with the second disc's).\n"
+    "new writes a starter FOLDER (and, for two discs, disc2/ beside it with the second disc's);\n"
+    "try plays OUTPUT's images under Wine and writes the report OUTPUT/try/index.html.\n"
     "  --medium     the disc the image must fit on (default dvd)\n"
     "  --label      the volume label, 1-32 of A-Z, 0-9, _ (default from #REG_PATH)\n"
     "  --programs   the folder of Setup.exe, Foyer.exe, Autorun.exe, Config.exe and\n"
@@ -222,6 +225,7 @@ int main(int argc, char** argv) {
     case Information::none:
       break;
   }
+  if (argc >= 2 && std::strcmp(argv[1], "try") == 0) return disc::try_command(argc - 2, argv + 2);
   Carguments arguments;
   std::string why;
   if (!parse_arguments(argc, argv, arguments, why)) return usage(why);

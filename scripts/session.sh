@@ -139,7 +139,7 @@ zor_map_disc() {
   if [ "$(id -u)" = 0 ] && [ -f "$1" ]; then
     mkdir -p "$3"
     mountpoint -q "$3" && fusermount -u "$3"
-    if fuseiso "$1" "$3" -o allow_other; then
+    if fuseiso "$1" "$3" $(zor_fuse_options); then
       ZOR_DISC_MOUNT=$3
       disc_root=$3
       ZOR_DISC_SOURCE="the image $1"
@@ -156,6 +156,13 @@ zor_map_disc() {
   export ZOR_DISC_DRIVE=D: ZOR_DISC_SOURCE
 }
 
+# fuseiso's options: as root the mount is opened to Wine's user (allow_other); a user who runs
+# Wine themselves reads their own mount.
+zor_fuse_options() {
+  [ "$(id -u)" = 0 ] && echo "-o allow_other"
+  return 0
+}
+
 # Changes the disc in drive D: that zor_map_disc made: the mounted image is unmounted (lazily
 # when a program still holds one of its files open; the programs then read the new disc as
 # after a real change) and the image $1 mounted in its place; without a mounted image the
@@ -163,7 +170,7 @@ zor_map_disc() {
 zor_change_disc() {
   if [ -n "${ZOR_DISC_MOUNT:-}" ]; then
     fusermount -u "$ZOR_DISC_MOUNT" 2>/dev/null || fusermount -u -z "$ZOR_DISC_MOUNT"
-    fuseiso "$1" "$ZOR_DISC_MOUNT" -o allow_other || { echo "note: $1 could not be mounted"; return 1; }
+    fuseiso "$1" "$ZOR_DISC_MOUNT" $(zor_fuse_options) || { echo "note: $1 could not be mounted"; return 1; }
     ZOR_DISC_SOURCE="the image $1"
   else
     ln -sfn "$2" "$ZOR_DISC_LINK"

@@ -39,7 +39,7 @@ if [ $# -gt 0 ]; then
   esac
 fi
 
-zor_install_packages
+zor_install_packages chromium
 [ "$run_native" -eq 0 ] || zor_install_packages clang libclang-rt-14-dev
 zor_ensure_locale
 zor_ensure_user

@@ -8,7 +8,8 @@
 //
 // Options: "/window", "/fullscreen", "/log", or none (as the desktop shortcut starts it).
 // Every start appends its full command line (GetCommandLineW) plus a line feed to
-// "engine_starts.txt" beside the executable, in the ANSI code page. Then it opens a
+// "engine_starts.txt" beside the executable, in the ANSI code page (not when the environment
+// has ZOR_ENGINE_NO_START_RECORD=1: a walk through uninstall then leaves nothing behind). Then it opens a
 // visible top-level window of the class "lumora_engine_main_window_" + registry path,
 // titled game title + " [" + the option + "]" ("[]" without one), and runs until that
 // window is closed (WM_CLOSE).
@@ -208,7 +209,9 @@ std::wstring trimmed(const std::wstring& text) {
 
 void engine_main() {
   const std::wstring& folder = ZOR::application.program_folder;
-  append_text(folder + L"\\engine_starts.txt", std::wstring(GetCommandLineW()) + L"\n");
+  if (environment_number(L"ZOR_ENGINE_NO_START_RECORD", 0) != 1) {
+    append_text(folder + L"\\engine_starts.txt", std::wstring(GetCommandLineW()) + L"\n");
+  }
   const std::wstring option = trimmed(ZOR::application.command_line);
   const Cengine_identity identity = find_identity(folder);
   const std::wstring title = identity.title + L" [" + option + L"]";

@@ -1,5 +1,5 @@
-// The demos' screenshots and the message boxes they show.
-#include "tests/support/demo/demo_shots.h"
+// The walk's pictures of the screen.
+#include "disc/walker/screen_shot.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,8 @@
 #include <fstream>
 
 #include "lib/text/codepage.h"
-#include "tests/driver/driver.h"
 
-namespace demo {
+namespace walker {
 
 namespace {
 
@@ -23,7 +22,7 @@ std::wstring environment(const wchar_t* name) {
   return length > 0 && length < 1024 ? std::wstring(value) : std::wstring();
 }
 
-void shoot(const std::string& name) {
+std::wstring shoot(const std::wstring& folder, const std::string& name) {
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
   HDC screen = GetDC(nullptr);
@@ -46,7 +45,8 @@ void shoot(const std::string& name) {
   file_header.bfSize = file_header.bfOffBits + row * height;
   char number[8];
   snprintf(number, sizeof number, "%02d-", ++shot_number);
-  std::wstring path = environment(L"ZOR_DEMO_SHOTS") + L"\\" + ZOR::from_multibyte(number + name) + L".bmp";
+  const std::wstring file_name = ZOR::from_multibyte(number + name) + L".bmp";
+  const std::wstring path = folder + L"\\" + file_name;
   std::ofstream out(path.c_str(), std::ios::binary);
   out.write(reinterpret_cast<const char*>(&file_header), sizeof file_header);
   out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
@@ -57,19 +57,12 @@ void shoot(const std::string& name) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   printf("  screenshot %02d-%s\n", shot_number, name.c_str());
+  return out.good() ? file_name : std::wstring();
 }
 
-void settle_and_shoot(const std::string& name) {
+std::wstring settle_and_shoot(const std::wstring& folder, const std::string& name) {
   Sleep(400);
-  shoot(name);
+  return shoot(folder, name);
 }
 
-void answer_box(DWORD process, const std::wstring& text, int answer, const std::string& shot) {
-  driver::Cmessage_box box = driver::wait_message_box(process);
-  ASSERT_TRUE(box.window);
-  EXPECT_EQ(box.text, text);
-  if (!shot.empty()) settle_and_shoot(shot);
-  ASSERT_TRUE(driver::answer_message_box(box, answer));
-}
-
-}  // namespace demo
+}  // namespace walker
