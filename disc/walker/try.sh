@@ -80,6 +80,7 @@ echo "$disc_source" > "$report/disc-source.txt"
 if [ -n "${DISPLAY:-}" ] && zor_as_user xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
   echo "== the programs show on your display $DISPLAY"
 else
+  [ "${ZOR_TRY_INTERACTIVE:-}" = 1 ] && cannot "--interactive needs a usable DISPLAY to show the programs on"
   command -v Xvfb >/dev/null 2>&1 || cannot "no usable DISPLAY and no Xvfb: install the Debian package xvfb"
   zor_start_display
   echo "== the programs show on a virtual display ($DISPLAY)"

@@ -322,22 +322,30 @@ std::wstring registry_text(const std::wstring& key, const wchar_t* value) {
   return text;
 }
 
+// Presses the menu's button label, which starts Setup: its dialog (with the start item
+// start_item) is shot and started, the boxes answered, and the menu's after-dialog (with the
+// item after_item) waited for into after.
+bool through_setup(const std::string& step, HWND menu, const std::wstring& label, int start_item, int after_item,
+                   HWND& after) {
+  if (!press(step, menu, label)) return false;
+  HWND dialog = nullptr;
+  if (!wait_answering(step, "Setup's dialog", [&] { return (dialog = program_window(setup, disc.setup.game_title, start_item)); })) {
+    return false;
+  }
+  shot(step == "set-up" ? "setup" : step, "Setup's dialog for " + step + ", the folder: " + utf8(driver::item_text(dialog, 1001)));
+  if (!click(step, dialog, start_item)) return false;
+  return wait_answering(step, "the menu's after-dialog", [&] {
+    return (after = program_window(foyer, disc.menu.game_title, after_item));
+  });
+}
+
 // Set-up from the menu with the defaults (full install into the proposed folder); for two
 // discs the second goes in when Setup asks and the first comes back when it is done. Then the
 // after-setup dialog with its defaults, and the installed entries checked.
 bool set_up(HWND menu) {
   const std::string step = "set-up";
-  if (!press(step, menu, L"セットアップ")) return false;
-  HWND dialog = nullptr;
-  if (!wait_answering(step, "Setup's set-up dialog", [&] { return (dialog = program_window(setup, disc.setup.game_title, 1010)); })) {
-    return false;
-  }
-  shot("setup", "Setup's set-up dialog, the proposed folder: " + utf8(driver::item_text(dialog, 1001)));
-  if (!click(step, dialog, 1010)) return false;
   HWND after = nullptr;
-  if (!wait_answering(step, "the after-setup dialog", [&] { return (after = program_window(foyer, disc.menu.game_title, 1004)); })) {
-    return false;
-  }
+  if (!through_setup(step, menu, L"セットアップ", 1010, 1004, after)) return false;
   if (disc.disc_in_drive != 1 && !change_disc(1)) return false;
   shot("after-setup", "the after-setup dialog");
   if (!click(step, after, 1003)) return false;
@@ -370,17 +378,22 @@ bool play(HWND menu) {
   const DWORD foyer_id = driver::window_process(menu);
   if (!press(step, menu, L"ゲームを起動（ウィンドウ）")) return false;
   const std::wstring engine = lower(ZOR::engine_file_name());
+  const std::string program = utf8(ZOR::engine_file_name());
+  if (!wait_answering(step, program, [&] { return !processes_of(engine).empty(); }, game_wait_ms)) return false;
   const ULONGLONG deadline = GetTickCount64() + game_wait_ms;
   HWND window = nullptr;
-  const bool came = wait_answering(step, "the game's window", [&] {
-    if ((window = program_window(engine))) return true;
-    return GetTickCount64() >= deadline;
-  }, game_wait_ms + 5000);
-  if (!came) return false;
-  if (processes_of(engine).empty()) return fail(step + ": " + utf8(ZOR::engine_file_name()) + " did not start");
+  if (!wait_answering(step, "the game's window", [&] {
+        return (window = program_window(engine)) != nullptr || GetTickCount64() >= deadline;
+      })) {
+    return false;
+  }
   shot("game", window ? "the game's first window: «" + utf8(driver::text_of(window)) + "»"
                       : "the game, running without a window after " + std::to_string(game_wait_ms / 1000) + " s");
-  end_engines();
+  if (interactive) {
+    if (!wait_answering(step, "the game's end", [&] { return processes_of(engine).empty(); })) return false;
+  } else {
+    end_engines();
+  }
   driver::Cprocess menu_process;
   if (menu_process.open(foyer_id)) {
     DWORD code = 0;
@@ -400,7 +413,7 @@ bool support_tool(HWND menu, const std::wstring& program, const std::wstring& la
   const std::wstring name = lower(program);
   HWND window = nullptr;
   if (!wait_answering(step, step + "'s window", [&] { return (window = program_window(name)); })) return false;
-  shot(step, step + ": «" + utf8(driver::text_of(window)) + "»");
+  shot(utf8(program.substr(0, program.rfind(L'.'))), step + ": «" + utf8(driver::text_of(window)) + "»");
   driver::Cprocess tool;
   tool.open(driver::window_process(window));
   if (!interactive) driver::close_window(window);
@@ -420,17 +433,8 @@ bool second_page(HWND menu) {
 bool uninstall(HWND menu) {
   const std::string step = "uninstall";
   const DWORD foyer_id = driver::window_process(menu);
-  if (!press(step, menu, L"アンインストール")) return false;
-  HWND dialog = nullptr;
-  if (!wait_answering(step, "Setup's uninstall dialog", [&] { return (dialog = program_window(setup, disc.setup.game_title, 1015)); })) {
-    return false;
-  }
-  shot("uninstall", "Setup's uninstall dialog: " + utf8(driver::item_text(dialog, 1001)));
-  if (!click(step, dialog, 1015)) return false;
   HWND after = nullptr;
-  if (!wait_answering(step, "the after-uninstall dialog", [&] { return (after = program_window(foyer, disc.menu.game_title, 1006)); })) {
-    return false;
-  }
+  if (!through_setup(step, menu, L"アンインストール", 1015, 1006, after)) return false;
   shot("after-uninstall", "the after-uninstall dialog");
   if (!click(step, after, 1003)) return false;
   if (!show_menu("menu-uninstalled", "the menu after uninstall", menu, false)) return false;
