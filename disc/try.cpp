@@ -294,7 +294,11 @@ int try_command(int argc, char** argv) {
   const fs::path reason_file = fs::absolute(report) / "could-not-try.txt";
   fs::remove(reason_file, error);
   std::string dpis;
-  for (int dpi : request.dpis) dpis += (dpis.empty() ? "" : " ") + std::to_string(dpi);
+  std::string listed;
+  for (int dpi : request.dpis) {
+    dpis += (dpis.empty() ? "" : " ") + std::to_string(dpi);
+    listed += (listed.empty() ? "" : ", ") + std::to_string(dpi);
+  }
   const int status = run_session(script, fs::absolute(report), images,
                                  {"ZOR_TRY_DPIS=" + dpis, "ZOR_TRY_KEEP=" + std::string(request.keep ? "1" : "0"),
                                   "ZOR_TRY_INTERACTIVE=" + std::string(request.interactive ? "1" : "0"),
@@ -309,7 +313,7 @@ int try_command(int argc, char** argv) {
     walks.push_back(walk);
   }
   int result = exit_passed;
-  std::string outcome = "passed: the whole path ran at " + dpis + " DPI and the uninstall left nothing behind";
+  std::string outcome = "passed: the whole path ran at " + listed + " DPI and the uninstall left nothing behind";
   if (status == 130) {
     result = exit_could_not;
     outcome = "could not try: interrupted";

@@ -18,10 +18,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "disc/walker/screen_shot.h"
@@ -249,10 +251,15 @@ bool wait_answering(const std::string& step, const std::string& awaited, const s
 
 // The visible buttons of the menu, top to bottom, as "label, label, ...".
 std::vector<std::wstring> menu_labels(HWND menu) {
-  std::vector<std::wstring> labels;
+  std::vector<std::pair<LONG, std::wstring>> placed;
   for (HWND child = GetWindow(menu, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (IsWindowVisible(child) && driver::class_name_of(child) == L"Button") labels.push_back(driver::text_of(child));
+    RECT area = {};
+    if (!IsWindowVisible(child) || driver::class_name_of(child) != L"Button" || !GetWindowRect(child, &area)) continue;
+    placed.emplace_back(area.top, driver::text_of(child));
   }
+  std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::wstring> labels;
+  for (const auto& button : placed) labels.push_back(button.second);
   return labels;
 }
 
