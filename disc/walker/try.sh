@@ -38,12 +38,18 @@ elif [ "$(id -u)" = 0 ]; then
 else
   cache=$HOME/.cache
 fi
-mkdir -p "$cache/lumora-disc"
+if [ "$(id -u)" = 0 ] && [ -z "${XDG_CACHE_HOME:-}" ]; then
+  zor_as_user mkdir -p "$cache/lumora-disc"
+else
+  mkdir -p "$cache/lumora-disc"
+fi
 session_dir=$(mktemp -d "$cache/lumora-disc/try-XXXXXX")
 chmod 755 "$session_dir"
 [ "$(id -u)" = 0 ] && chown "$ZOR_TEST_USER": "$session_dir"
 
+changer=""
 finish() {
+  [ -z "$changer" ] || kill "$changer" 2>/dev/null || true
   zor_stop_session
   if [ "${ZOR_TRY_KEEP:-}" = 1 ]; then
     echo "== kept: $session_dir (the prefix: $session_dir/prefix)"
@@ -132,6 +138,7 @@ for dpi in $dpis; do
   wait $! || true
   rm -rf "$changes"
   wait "$changer" 2>/dev/null || true
+  changer=""
   zor_as_user env WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true
   pictures=$report/${dpi}dpi
   rm -rf "$pictures"
