@@ -146,31 +146,34 @@ std::wstring special_folder(int csidl) {
   return path;
 }
 
-// The file name of the program that runs as process (lower case); empty when it is gone.
-std::wstring program_of(DWORD process) {
-  std::wstring name;
-  HANDLE all = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (all == INVALID_HANDLE_VALUE) return name;
-  PROCESSENTRY32W entry = {};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(all, &entry); more; more = Process32NextW(all, &entry)) {
-    if (entry.th32ProcessID == process) name = lower(entry.szExeFile);
-  }
-  CloseHandle(all);
-  return name;
-}
-
-// Processes running program (its file name in lower case).
-std::vector<DWORD> processes_of(const std::wstring& program) {
-  std::vector<DWORD> found;
+// Every running process: its id and its program's file name in lower case.
+std::vector<std::pair<DWORD, std::wstring>> processes() {
+  std::vector<std::pair<DWORD, std::wstring>> found;
   HANDLE all = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (all == INVALID_HANDLE_VALUE) return found;
   PROCESSENTRY32W entry = {};
   entry.dwSize = sizeof entry;
   for (BOOL more = Process32FirstW(all, &entry); more; more = Process32NextW(all, &entry)) {
-    if (lower(entry.szExeFile) == program) found.push_back(entry.th32ProcessID);
+    found.emplace_back(entry.th32ProcessID, lower(entry.szExeFile));
   }
   CloseHandle(all);
+  return found;
+}
+
+// The file name of the program that runs as process (lower case); empty when it is gone.
+std::wstring program_of(DWORD process) {
+  for (const auto& running : processes()) {
+    if (running.first == process) return running.second;
+  }
+  return std::wstring();
+}
+
+// Processes running program (its file name in lower case).
+std::vector<DWORD> processes_of(const std::wstring& program) {
+  std::vector<DWORD> found;
+  for (const auto& running : processes()) {
+    if (running.second == program) found.push_back(running.first);
+  }
   return found;
 }
 

@@ -74,7 +74,14 @@ game broken 1 "$work/text-engine"
 try broken 1
 message="LumoraEngine.exe が実行できませんでした。"
 grep -q "$message" "$work/broken/stdout" || failed "broken: stdout lacks Foyer's message"
-grep -q "$message" "$work/broken/out/try/index.html" || failed "broken: the report lacks Foyer's message"
+# The whole text, its line breaks kept.
+tr '\n' '|' < "$work/broken/out/try/index.html" |
+  grep -qF "$message||ファイルが壊れている可能性があります。|ゲームを再セットアップすると" ||
+  failed "broken: the report's message is not the box's text"
+
+mkdir -p "$work/none"
+try none 2
+grep -q "^could not try: no image .*disc1.iso" "$work/none/stdout" || failed "none: no reason on stdout"
 
 # Chromium opens a copy of the page beside it, with a script that counts the pictures that
 # did not load; the page itself has none.
