@@ -1,4 +1,4 @@
-// lumora-disc try: the tool finds its share/lumora-disc beside itself, runs its session script
+// lumora-disc try: the tool finds what it runs beside itself, runs its session script
 // (which mounts the images, prepares the Wine prefix and the display, runs the walk under Wine
 // once per DPI and undoes it all), and writes the report from the walks' records.
 //
@@ -81,12 +81,14 @@ const char page_style[] =
     "figcaption{margin-top:.3em}.box{border-left:4px solid #c80;padding:.3em .8em;background:#fff8e8}"
     ".box pre{white-space:pre-wrap;font:inherit;margin:.2em 0}.note{color:#555}";
 
-// The folder of what try runs: share/lumora-disc beside the tool's folder, in the build tree
-// (build/disc/lumora-disc, build/share/lumora-disc) as in the install (bin/, share/).
+// The folder of what try runs: installed, PREFIX/share/lumora-disc (the tool in PREFIX/bin);
+// in the build tree, the tool's own folder (build/disc).
 fs::path share_folder() {
   std::error_code error;
   const fs::path self = fs::read_symlink("/proc/self/exe", error);
-  return error ? fs::path("share/lumora-disc") : self.parent_path().parent_path() / "share" / "lumora-disc";
+  if (error) return fs::path(".");
+  const fs::path installed = self.parent_path().parent_path() / "share" / "lumora-disc";
+  return fs::is_regular_file(installed / "try.sh", error) ? installed : self.parent_path();
 }
 
 std::string took_text(std::chrono::steady_clock::duration took) {
@@ -282,7 +284,7 @@ int try_command(int argc, char** argv) {
   if (images.empty() || images[0].find("disc1.iso") == std::string::npos) {
     reason = "no image " + (output / "disc1.iso").string() + ": run lumora-disc build first";
   } else if (!fs::is_regular_file(script) || !fs::is_regular_file(share_folder() / "TryWalk.exe")) {
-    reason = "no " + share_folder().string() + "/try.sh and TryWalk.exe beside the tool: install lumora-disc whole";
+    reason = "no try.sh and TryWalk.exe in " + share_folder().string() + ": install lumora-disc whole";
   }
   std::error_code error;
   fs::create_directories(report, error);

@@ -1,5 +1,5 @@
 #!/bin/sh
-# The session of `lumora-disc try` (run by the tool, from share/lumora-disc):
+# The session of `lumora-disc try` (run by the tool, from the folder of what it ships):
 #   try.sh REPORT_DIR DISC1_IMAGE [DISC2_IMAGE]
 # Mounts the first image read-only (fuseiso; without FUSE its files are extracted with
 # osirrox) as the CD-ROM drive D: of a new Wine prefix in a folder of the tool's own below

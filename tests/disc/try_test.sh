@@ -18,25 +18,23 @@ failed() {
   failures=$((failures + 1))
 }
 
-# game NAME DISCS ENGINE: the maker's folder $work/NAME/SetupData of a game of DISCS discs
-# with ENGINE as its LumoraEngine.exe, built into $work/NAME/out.
+# game NAME DISCS ENGINE: a game of DISCS discs made by lumora-disc new in $work/NAME, with
+# ENGINE as its LumoraEngine.exe and a voice folder (and on disc 2 a film), built into
+# $work/NAME/out.
 game() {
   data=$work/$1/SetupData
-  mkdir -p "$data/GameData/voice"
-  cp "$build/makers/sample/SetupData/Setup.bmp" "$build/makers/sample/SetupData/Setup.ico" "$data/"
+  "$tool" new "$data" --title "試しのゲーム $1" --reg-path "ZorTry\\$1" --discs "$2" >/dev/null
   cp "$3" "$data/GameData/LumoraEngine.exe"
+  mkdir -p "$data/GameData/voice"
   printf 'voice' > "$data/GameData/voice/a.wav"
-  {
-    printf '#GAME_TITLE = "試しのゲーム %s"\n#REG_PATH = "ZorTry\\\\%s"\n' "$1" "$1"
-    printf '#SETUP_FILE = "LumoraEngine.exe"\n#SETUP_FILE = "voice"\n'
-    if [ "$2" = 2 ]; then
-      printf '#DISC_CNT = 2\n#DISC_NAME.0 = "試し 1"\n#DISC_NAME.1 = "試し 2"\n#SETUP_SIZE = 100000\n'
-      printf '#SETUP_FILE = "movie.dat", 2\n'
-    fi
-  } | iconv -f UTF-8 -t CP932 > "$data/Setup.ini"
-  # One folder for both discs: the build puts movie.dat on disc 2.
-  [ "$2" = 2 ] && head -c 50000 /dev/urandom > "$data/GameData/movie.dat"
-  "$tool" build "$data" -o "$work/$1/out" >/dev/null
+  printf '#SETUP_FILE = "voice"\r\n' >> "$data/Setup.ini"
+  second=""
+  if [ "$2" = 2 ]; then
+    second=$work/$1/disc2/SetupData
+    head -c 50000 /dev/urandom > "$second/GameData/movie.dat"
+    printf '#SETUP_FILE = "movie.dat", 2\r\n' >> "$data/Setup.ini"
+  fi
+  "$tool" build "$data" $second -o "$work/$1/out" >/dev/null
 }
 
 # try NAME STATUS: lumora-disc try of NAME, which must end with STATUS.
@@ -67,7 +65,7 @@ grep -q "^report: .*/try/index.html" "$work/one/stdout" || failed "one: stdout n
 game two 2 "$engine"
 try two 0
 grep -q "disc 2 is in the drive" "$work/two/out/try/index.html" || failed "two: no disc change in the report"
-grep -q "試し 2を入れて下さい。" "$work/two/out/try/index.html" || failed "two: no disc prompt in the report"
+grep -q "を入れて下さい。" "$work/two/out/try/index.html" || failed "two: no disc prompt in the report"
 
 printf 'not a program\n' > "$work/text-engine"
 game broken 1 "$work/text-engine"
