@@ -124,12 +124,12 @@ bool read_disc() {
   disc.drive = walker::environment(L"ZOR_DISC_DRIVE");
   if (disc.drive.empty()) return fail("ZOR_DISC_DRIVE names no drive");
   std::wstring name;
-  ZOR::Cautorun_problem autorun_problem;
+  ZOR::Crule_problem autorun_problem;
   if (!ZOR::read_setup_data_name(ZOR::platform_files(), disc.drive, name, autorun_problem)) {
     return fail("Autorun.ini: " + utf8(autorun_problem.message));
   }
   disc.setup_data_dir = disc.drive + L"\\" + name;
-  ZOR::Cini_problem problem;
+  ZOR::Crule_problem problem;
   if (!ZOR::read_setup_ini(ZOR::platform_files(), disc.setup_data_dir, ZOR::Setup_ini_reader::setup, disc.setup, problem) ||
       !ZOR::read_setup_ini(ZOR::platform_files(), disc.setup_data_dir, ZOR::Setup_ini_reader::foyer, disc.menu, problem)) {
     return fail("Setup.ini: " + utf8(problem.message) + " (" + utf8(problem.caption) + ")");
