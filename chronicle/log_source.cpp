@@ -5,7 +5,7 @@
 
 #include "chronicle/gui_main.h"
 #include "lib/error/error.h"
-#include "lib/file/platform_files.h"
+#include "lib/rules/platform_files.h"
 #include "lib/registry/registry_key.h"
 #include "lib/rules/game_location.h"
 #include "lib/rules/startup_rules.h"

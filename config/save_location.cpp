@@ -4,7 +4,7 @@
 #include <string>
 
 #include "config/config_environment.h"
-#include "lib/file/platform_files.h"
+#include "lib/rules/platform_files.h"
 #include "lib/rules/game_location.h"
 #include "lib/window/application.h"
 

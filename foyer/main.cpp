@@ -9,9 +9,8 @@
 #include "lib/cmdline/command_line.h"
 #include "lib/error/error.h"
 #include "lib/file/file.h"
-#include "lib/file/platform_files.h"
+#include "lib/rules/platform_files.h"
 #include "lib/rules/startup_rules.h"
-#include "lib/setting/setting_file.h"
 #include "lib/window/application.h"
 #include "lib/window/icon_file.h"
 #include "lib/window/single_instance.h"
@@ -51,8 +50,8 @@ bool check_disc_layout() {
 // Setup.ini with its content checks and the disc's menu targets. False after the message.
 bool read_setup_ini() {
   ZOR::Crule_problem problem;
-  if (ZOR::read_setup_ini(menu_environment.setup_data_dir, ZOR::Setup_ini_reader::foyer, menu_environment,
-                          problem)) {
+  if (ZOR::read_setup_ini(ZOR::platform_files(), menu_environment.setup_data_dir, ZOR::Setup_ini_reader::foyer,
+                          menu_environment, problem)) {
     return true;
   }
   ZOR::message_box(problem.message, problem.caption, MB_ICONWARNING);

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "lib/error/error.h"
-#include "lib/file/platform_files.h"
+#include "lib/rules/platform_files.h"
 #include "lib/rules/picture_headers.h"
 #include "lib/window/application.h"
 #include "lib/window/dpi.h"

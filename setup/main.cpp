@@ -4,11 +4,10 @@
 #include "lib/cmdline/command_line.h"
 #include "lib/error/error.h"
 #include "lib/file/file.h"
-#include "lib/file/platform_files.h"
+#include "lib/rules/platform_files.h"
 #include "lib/file/program_files.h"
 #include "lib/registry/registry_key.h"
 #include "lib/rules/startup_rules.h"
-#include "lib/setting/setting_file.h"
 #include "lib/setting/setup_ini.h"
 #include "lib/window/application.h"
 #include "lib/window/icon_file.h"
@@ -54,8 +53,8 @@ bool check_disc_layout() {
 // Loads, cleans and checks Setup.ini into the record. False after the first problem's message.
 bool read_setup_ini() {
   ZOR::Crule_problem problem;
-  if (ZOR::read_setup_ini(setup_environment.setup_data_dir, ZOR::Setup_ini_reader::setup, setup_environment,
-                          problem)) {
+  if (ZOR::read_setup_ini(ZOR::platform_files(), setup_environment.setup_data_dir, ZOR::Setup_ini_reader::setup,
+                          setup_environment, problem)) {
     return true;
   }
   ZOR::message_box(problem.message, problem.caption, MB_ICONWARNING);
