@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "autorun/hand_over.h"
-#include "lib/file/platform_files.h"
 #include "lib/rules/autorun_ini.h"
+#include "lib/rules/platform_files.h"
 #include "lib/window/application.h"
 #include "lib/window/single_instance.h"
 

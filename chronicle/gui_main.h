@@ -14,6 +14,9 @@
 #include "lib/text/codepage.h"
 #include "lib/window/dialog.h"
 
+// Chronicle's warning box: text with the caption "Chronicle" (log_source.cpp).
+void chronicle_warning(const std::wstring& text);
+
 class C_gui_main : public ZOR::C_handler_dialog {
  public:
   // WM_NOTIFY: the owner-data list asks for the texts it paints.

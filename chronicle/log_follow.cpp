@@ -10,6 +10,7 @@
 #include "chronicle/gui_main.h"
 #include "lib/error/error.h"
 #include "lib/file/file.h"
+#include "lib/rules/game_location.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ void C_gui_main::launch_engine() {
   // Always quoted: unquoted, a path with a blank (C:\Program Files\...) would let the
   // platform try the shorter paths first (C:\Program.exe).
   if (!ZOR::start_process(L"\"" + engine_path + L"\" /log", engine_process)) {
-    ZOR::message_box(L"LumoraEngine.exe が実行できませんでした。", L"Chronicle", MB_ICONWARNING);
+    chronicle_warning(ZOR::engine_file_name() + L" が実行できませんでした。");
     return;
   }
   engine_process_id = engine_process.id();

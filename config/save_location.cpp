@@ -4,8 +4,8 @@
 #include <string>
 
 #include "config/config_environment.h"
-#include "lib/file/platform_files.h"
 #include "lib/rules/game_location.h"
+#include "lib/rules/platform_files.h"
 #include "lib/window/application.h"
 
 bool locate_save_folder() {
@@ -17,26 +17,16 @@ bool locate_save_folder() {
     warn(problem.message);
     return false;
   }
-  // The folder that reading and writing use: save_folder itself unless that is relative.
-  std::wstring full_folder;
-  switch (found.place) {
-    case ZOR::Game_place::setup_ini:
-      if (!ZOR::save_folder_below(ZOR::application.documents_folder, found.reg_path, env.save_folder, problem)) {
-        warn(problem.message);
-        return false;
-      }
-      full_folder = env.save_folder;
-      break;
-    case ZOR::Game_place::engine_beside:
-      env.save_folder = program_folder + L"\\SaveData\\";
-      full_folder = env.save_folder;
-      break;
-    case ZOR::Game_place::engine_in_game_data:
-      // Shown relative, as the engine's folder is written; Config's folder is the current one.
-      env.save_folder = L"GameData\\SaveData\\";
-      full_folder = program_folder + L"\\" + env.save_folder;
-      break;
+  std::wstring folder;
+  if (!ZOR::save_folder_of(found, ZOR::application.documents_folder, folder, problem)) {
+    warn(problem.message);
+    return false;
   }
+  // The folder shown: whole beside the engine, relative as the engine's folder is written for
+  // one in GameData. Reading and writing use it whole; Config's folder is the current one.
+  const bool relative = found.place != ZOR::Game_place::setup_ini;
+  env.save_folder = found.place == ZOR::Game_place::engine_beside ? program_folder + L"\\" + folder : folder;
+  const std::wstring full_folder = relative ? program_folder + L"\\" + folder : folder;
   env.settings_path = env.save_folder + L"system.ini";
   env.settings_file = full_folder + L"system.ini";
   return true;

@@ -10,12 +10,12 @@
 #include "lib/launch/process.h"
 #include "lib/launch/shell.h"
 #include "lib/registry/registry_key.h"
+#include "lib/rules/game_location.h"
 #include "lib/text/text.h"
 #include "lib/window/application.h"
 
 namespace {
 
-const wchar_t engine_name[] = L"LumoraEngine.exe";
 const wchar_t calling_setup[] = L"セットアッププログラムを呼び出しています…。";
 const wchar_t reinstall_hint[] = L"ゲームを再セットアップするとこの問題は解決する場合があります。";
 
@@ -34,9 +34,9 @@ bool read_engine_program(std::wstring& engine) {
                  reinstall_hint);
     return false;
   }
-  engine = exe_dir + L"\\" + engine_name;
+  engine = exe_dir + L"\\" + ZOR::engine_file_name();
   if (ZOR::path_kind(engine) != 1) {
-    menu_warning(std::wstring(engine_name) + L" が見つかりませんでした。\n\nレジストリが壊れている可能性があります。\n" +
+    menu_warning(ZOR::engine_file_name() + L" が見つかりませんでした。\n\nレジストリが壊れている可能性があります。\n" +
                  reinstall_hint);
     return false;
   }
@@ -72,7 +72,7 @@ bool start_game(bool full_screen) {
       game.is_open()) {
     return true;
   }
-  menu_warning(std::wstring(engine_name) + L" が実行できませんでした。\n\nファイルが壊れている可能性があります。\n" +
+  menu_warning(ZOR::engine_file_name() + L" が実行できませんでした。\n\nファイルが壊れている可能性があります。\n" +
                reinstall_hint);
   return false;
 }

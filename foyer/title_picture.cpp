@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "lib/error/error.h"
-#include "lib/file/platform_files.h"
 #include "lib/rules/picture_headers.h"
+#include "lib/rules/platform_files.h"
 #include "lib/window/application.h"
 #include "lib/window/dpi.h"
 

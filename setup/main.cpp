@@ -1,15 +1,12 @@
 // Setup's entry and start-up: checks the disc, reads Setup.ini, opens the dialog of the mode.
 #include <windows.h>
 
-#include "lib/cmdline/command_line.h"
-#include "lib/error/error.h"
 #include "lib/file/file.h"
-#include "lib/file/platform_files.h"
 #include "lib/file/program_files.h"
 #include "lib/registry/registry_key.h"
 #include "lib/rules/startup_rules.h"
-#include "lib/setting/setting_file.h"
 #include "lib/setting/setup_ini.h"
+#include "lib/startup/startup_steps.h"
 #include "lib/window/application.h"
 #include "lib/window/icon_file.h"
 #include "lib/window/single_instance.h"
@@ -22,45 +19,7 @@ Csetup_windows setup_windows;
 
 namespace {
 
-const wchar_t program_caption[] = L"Setup.exe";
-
-// A start-up failure before the game title is known: caption "Setup.exe", warning icon.
-void startup_warning(const std::wstring& text) { ZOR::message_box(text, program_caption, MB_ICONWARNING); }
-
-// Takes /mode and /dir from the command line; only the first value of an option counts,
-// an option without value is ignored, a later option wins. False after the parser's message.
-bool read_command_line() {
-  std::wstring error;
-  if (ZOR::read_options(ZOR::application.command_line, {{L"mode", &setup_environment.mode},
-                                                         {L"dir", &setup_environment.setup_data_dir}},
-                        error)) {
-    return true;
-  }
-  ZOR::message_box(ZOR::command_line_message(error), program_caption, MB_OK);
-  return false;
-}
-
-// The disc layout as the rules give it for Setup. False after the first failed check's message.
-bool check_disc_layout() {
-  ZOR::Crule_problem problem;
-  if (ZOR::check_disc_layout(ZOR::platform_files(), ZOR::Setup_ini_reader::setup, setup_environment.setup_data_dir,
-                             problem)) {
-    return true;
-  }
-  startup_warning(problem.message);
-  return false;
-}
-
-// Loads, cleans and checks Setup.ini into the record. False after the first problem's message.
-bool read_setup_ini() {
-  ZOR::Crule_problem problem;
-  if (ZOR::read_setup_ini(setup_environment.setup_data_dir, ZOR::Setup_ini_reader::setup, setup_environment,
-                          problem)) {
-    return true;
-  }
-  ZOR::message_box(problem.message, problem.caption, MB_ICONWARNING);
-  return false;
-}
+const ZOR::Setup_ini_reader program = ZOR::Setup_ini_reader::setup;
 
 // The installation that uninstall mode removes: setup_dir as the earlier install recorded it.
 // Only a drive path counts: an empty or relative value would make the removal work below
@@ -93,27 +52,19 @@ bool open_mode_dialog() {
 // on. False when start-up ended with a message or the dialog could not be created.
 bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
   Csetup_environment& env = setup_environment;
-  if (env.setup_data_dir.empty()) {
-    startup_warning(ZOR::no_setup_data_dir_message());
-    return false;
-  }
+  if (!ZOR::setup_data_dir_given(program, env.setup_data_dir)) return false;
   // An unknown mode would open no window and leave nothing to end the program.
   if (env.mode != L"setup" && env.mode != L"uninstall") {
-    startup_warning(L"プログラムの起動モードが指定されていません。");
+    ZOR::startup_warning(program, L"プログラムの起動モードが指定されていません。");
     return false;
   }
   C_setup_ready_dialog& waiting = setup_windows.ready;
   waiting.open(L"セットアッププログラムを準備しています…。");
   env.game_data_dir = env.setup_data_dir + L"\\GameData";
-  if (!check_disc_layout() || !read_setup_ini()) return false;
+  if (!ZOR::read_startup_disc(program, env.setup_data_dir, env)) return false;
   if (env.mode == L"setup" && env.disc_count == 1 && !measure_install_sizes()) return false;
 
-  ZOR::Icon_file_problem icon_problem =
-      ZOR::load_icon_file(env.setup_data_dir + L"\\Setup.ico", icon_large, icon_small);
-  if (icon_problem != ZOR::Icon_file_problem::none) {
-    warn(ZOR::icon_file_message(icon_problem));
-    return false;
-  }
+  if (!ZOR::load_setup_icons(env.setup_data_dir, env.game_title, icon_large, icon_small)) return false;
   env.icon_large = icon_large.handle();
   env.icon_small = icon_small.handle();
 
@@ -123,10 +74,7 @@ bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
   if (env.mode == L"uninstall" && !read_installation()) return false;
   env.setup_method = L"full";
   std::wstring documents;
-  if (!ZOR::get_documents_folder(documents)) {
-    warn(L"マイドキュメントのパスが取得できませんでした。\n" + ZOR::get_last_error_text());
-    return false;
-  }
+  if (!ZOR::find_documents_folder(env.game_title, documents)) return false;
   waiting.destroy();
   return open_mode_dialog();
 }
@@ -134,14 +82,14 @@ bool prepare(ZOR::Cicon& icon_large, ZOR::Cicon& icon_small) {
 // Setup's start-up, its dialogs' life and its end; every failure shows its message and returns.
 void setup_main() {
   const ZOR::Csingle_instance instance(L"LumoraSetup");
-  if (!instance.may_run(program_caption)) return;
+  if (!instance.may_run(ZOR::startup_caption(program))) return;
 
   Csetup_environment& env = setup_environment;
   env.disc_count = 1;
   env.min_setup_use = true;
   env.setup_size = 0;
   env.min_setup_size = 0;
-  if (!read_command_line()) return;
+  if (!ZOR::read_startup_options(program, {{L"mode", &env.mode}, {L"dir", &env.setup_data_dir}})) return;
 
   // Destroyed when setup_main returns, small icon first, after every window that used them.
   ZOR::Cicon icon_large;

@@ -14,17 +14,50 @@ namespace {
 // Sets the uninstall progress dialog's text (nothing when the user closed it).
 void show_status(const std::wstring& text) { setup_windows.uninstall_progress.status.set_text_lines(text); }
 
-// The first deletion of the running removal that failed (empty path: none yet).
-Cleftover first_failure;
-
-void note_failure(const std::wstring& full_path) {
-  if (first_failure.path.empty()) first_failure = {full_path, ZOR::get_last_error_text()};
+// Keeps the first failure of a removal: full_path with the error text recorded now.
+void note_failure(Cleftover& left, const std::wstring& full_path) {
+  if (left.path.empty()) left = {full_path, ZOR::get_last_error_text()};
 }
 
-// Deletes one file, clearing its read-only attribute first; a failure is only noted.
-void delete_file_forced(const std::wstring& full_path) {
+// Deletes folder\path (read-only or not) after one pump of the messages. False when it
+// could not be deleted; left then names it (unless it named an earlier failure).
+bool delete_entry_file(const std::wstring& folder, const std::wstring& path, Cleftover& left) {
+  ZOR::pump_messages();
+  const std::wstring full_path = folder + L"\\" + path;
   ZOR::set_read_only(full_path, false);
-  if (!ZOR::delete_file(full_path)) note_failure(full_path);
+  if (ZOR::delete_file(full_path)) return true;
+  note_failure(left, full_path);
+  return false;
+}
+
+// Deletes folder\path with everything in it, going on past a failure. False when anything
+// could not be deleted; left then names the first (unless it named an earlier failure).
+bool delete_folder(const std::wstring& folder, const std::wstring& path, Cleftover& left) {
+  const std::wstring dir = folder + L"\\" + path;
+  bool deleted = true;
+  ZOR::Cfile_list list;
+  list.list(dir, L"*", L"*", false, true, true);
+  for (const ZOR::Cfile_entry& entry : list.entries) {
+    const bool entry_deleted = entry.is_folder ? delete_folder(folder, path + L"\\" + entry.path, left)
+                                               : delete_entry_file(dir, entry.path, left);
+    deleted = deleted && entry_deleted;
+  }
+  ZOR::set_read_only(dir, false);
+  if (ZOR::remove_directory(dir)) return deleted;
+  note_failure(left, dir);
+  return false;
+}
+
+// Removes install_dir and then its parents below target_base_dir while they are empty.
+void remove_empty_folders() {
+  ZOR::remove_emptied_folders(setup_environment.target_base_dir, setup_environment.reg_path);
+}
+
+// Deletes HKEY_LOCAL_MACHINE\Software\reg_path (not when it has subkeys).
+void remove_registry_key() {
+  show_status(L"レジストリを削除中…");
+  ZOR::pump_messages();
+  ZOR::delete_key(HKEY_LOCAL_MACHINE, setup_environment.reg_key_path);
 }
 
 }  // namespace
@@ -74,26 +107,26 @@ void remove_installation() {
 bool remove_listed_entries(Cleftover& left) {
   const Csetup_environment& env = setup_environment;
   show_status(L"ファイルを削除しています…。");
-  first_failure = Cleftover();
+  left = Cleftover();
   bool removed = true;
   for (const ZOR::Csetup_file_entry& entry : env.setup_files) {
     const std::wstring target = env.install_dir + L"\\" + entry.path;
     switch (ZOR::path_kind(target)) {
       case 1:
-        delete_entry_file(env.install_dir, entry.path);
+        delete_entry_file(env.install_dir, entry.path, left);
         break;
       case 0:
-        delete_folder(env.install_dir, entry.path);
+        delete_folder(env.install_dir, entry.path, left);
         break;
       default:
         continue;
     }
-    if (ZOR::path_kind(target) != -1) {
-      removed = false;
-      if (first_failure.path.empty()) first_failure.path = target;
-    }
+    if (ZOR::path_kind(target) == -1) continue;
+    removed = false;
+    // Every deletion succeeded and still the entry is there (a file that another program
+    // holds open goes only when it is closed): named without an error text.
+    if (left.path.empty()) left.path = target;
   }
-  left = first_failure;
   return removed;
 }
 
@@ -103,34 +136,4 @@ void remove_record() {
   ZOR::delete_file(env.install_dir + L"\\reg.ini");
   remove_empty_folders();
   remove_registry_key();
-}
-
-void delete_entry_file(const std::wstring& folder, const std::wstring& path) {
-  ZOR::pump_messages();
-  delete_file_forced(folder + L"\\" + path);
-}
-
-void delete_folder(const std::wstring& folder, const std::wstring& path) {
-  std::wstring dir = folder + L"\\" + path;
-  ZOR::Cfile_list list;
-  list.list(dir, L"*", L"*", false, true, true);
-  for (const ZOR::Cfile_entry& entry : list.entries) {
-    if (entry.is_folder) {
-      delete_folder(folder, path + L"\\" + entry.path);
-    } else {
-      delete_entry_file(dir, entry.path);
-    }
-  }
-  ZOR::set_read_only(dir, false);
-  if (!ZOR::remove_directory(dir)) note_failure(dir);
-}
-
-void remove_empty_folders() {
-  ZOR::remove_emptied_folders(setup_environment.target_base_dir, setup_environment.reg_path);
-}
-
-void remove_registry_key() {
-  show_status(L"レジストリを削除中…");
-  ZOR::pump_messages();
-  ZOR::delete_key(HKEY_LOCAL_MACHINE, setup_environment.reg_key_path);
 }

@@ -9,7 +9,8 @@
 void start_uninstall();
 
 // What a removal could not delete: the first file or folder whose deletion failed (full
-// path) and the library's error text recorded then.
+// path) and the library's error text recorded then (empty when every deletion was accepted
+// and the entry still stayed).
 struct Cleftover {
   std::wstring path;
   std::wstring error;
@@ -24,14 +25,5 @@ void remove_installation();
 bool remove_listed_entries(Cleftover& left);
 // Deletes the record of the installation: reg.ini, the emptied folders and the key.
 void remove_record();
-
-// Deletes folder\path (read-only or not) after one pump of the messages.
-void delete_entry_file(const std::wstring& folder, const std::wstring& path);
-// Deletes folder\path with everything in it.
-void delete_folder(const std::wstring& folder, const std::wstring& path);
-// Removes install_dir and then its parents below target_base_dir while they are empty.
-void remove_empty_folders();
-// Deletes HKEY_LOCAL_MACHINE\Software\reg_path (not when it has subkeys).
-void remove_registry_key();
 
 #endif

@@ -1,5 +1,5 @@
 // The disc's file system as the start-up rules see it: the programs answer it with Win32
-// (lib/file/platform_files.h), the disc tool with the native file system.
+// (lib/rules/platform_files.h), the disc tool with the native file system.
 #ifndef ZOR_RULES_DISC_FILES_H
 #define ZOR_RULES_DISC_FILES_H
 

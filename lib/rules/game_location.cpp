@@ -8,9 +8,10 @@
 
 namespace ZOR {
 
-std::wstring engine_file_name() { return L"LumoraEngine.exe"; }
-
 namespace {
+
+// The engine's save folder, below the folder of the game.
+const wchar_t save_data_folder[] = L"SaveData\\";
 
 bool set_problem(Crule_problem& problem, const std::wstring& message) {
   problem = Crule_problem{message, L"", 0, true};
@@ -18,6 +19,8 @@ bool set_problem(Crule_problem& problem, const std::wstring& message) {
 }
 
 }  // namespace
+
+std::wstring engine_file_name() { return L"LumoraEngine.exe"; }
 
 bool locate_game(const Cdisc_files& files, const std::wstring& program_folder, Cgame_location& found,
                  Crule_problem& problem) {
@@ -53,7 +56,15 @@ bool locate_game(const Cdisc_files& files, const std::wstring& program_folder, C
 bool save_folder_below(const std::wstring& documents, const std::wstring& reg_path, std::wstring& folder,
                        Crule_problem& problem) {
   if (documents.empty()) return set_problem(problem, L"マイドキュメントが見つかりませんでした。");
-  folder = documents + L"\\" + reg_path + L"\\SaveData\\";
+  folder = documents + L"\\" + reg_path + L"\\" + save_data_folder;
+  return true;
+}
+
+bool save_folder_of(const Cgame_location& found, const std::wstring& documents, std::wstring& folder,
+                    Crule_problem& problem) {
+  if (found.place == Game_place::setup_ini) return save_folder_below(documents, found.reg_path, folder, problem);
+  folder = found.place == Game_place::engine_in_game_data ? std::wstring(L"GameData\\") + save_data_folder
+                                                          : std::wstring(save_data_folder);
   return true;
 }
 

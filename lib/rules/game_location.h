@@ -39,6 +39,12 @@ bool locate_game(const Cdisc_files& files, const std::wstring& program_folder, C
 bool save_folder_below(const std::wstring& documents, const std::wstring& reg_path, std::wstring& folder,
                        Crule_problem& problem);
 
+// The save folder of the game found, ending in '\': save_folder_below documents for a game
+// that Setup.ini names; else "SaveData\" beside the engine, relative to the program's folder
+// ("GameData\SaveData\" for the engine in GameData). False as save_folder_below.
+bool save_folder_of(const Cgame_location& found, const std::wstring& documents, std::wstring& folder,
+                    Crule_problem& problem);
+
 }  // namespace ZOR
 
 #endif

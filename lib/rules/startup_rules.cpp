@@ -3,10 +3,6 @@
 
 namespace ZOR {
 
-std::wstring startup_caption(Setup_ini_reader program) {
-  return program == Setup_ini_reader::setup ? L"Setup.exe" : L"Foyer.exe";
-}
-
 std::wstring setup_ini_unreadable_message() { return L"Setup.ini が開けませんでした。"; }
 
 std::wstring command_line_message(const std::wstring& parser_error) {

@@ -7,13 +7,10 @@
 #include <vector>
 
 #include "lib/rules/disc_files.h"
+#include "lib/rules/setup_ini_checks.h"
 #include "lib/setting/setup_ini.h"
 
 namespace ZOR {
-
-// The caption of a program's start-up problems before the title is known: "Setup.exe" or
-// "Foyer.exe".
-std::wstring startup_caption(Setup_ini_reader program);
 
 // "Setup.ini が開けませんでした。": a Setup.ini that is there but cannot be loaded, to every
 // program that reads it.

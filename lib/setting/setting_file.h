@@ -1,9 +1,9 @@
-// Loading description files from disk: the platform edge of the setting-file reader.
+// Loading description files from disk: the Windows edge of the setting-file reader
+// (setting_file_win.cpp; the core reads lines it is given).
 #ifndef ZOR_SETTING_SETTING_FILE_H
 #define ZOR_SETTING_SETTING_FILE_H
 
 #include "lib/setting/setting_reader.h"
-#include "lib/setting/setup_ini.h"
 
 #include <string>
 #include <vector>
@@ -22,10 +22,6 @@ bool load_text_lines(const std::wstring& path, std::vector<std::wstring>& lines)
 // loaded gives the problem open_failed (its error recorded).
 Csetting_read_result read_setting_file(const std::wstring& path, const std::vector<Csetting_rule>& rules,
                                        const Csetting_syntax& syntax);
-
-// The rules' read_setup_ini (lib/rules/startup_rules.h) over the platform's file system.
-bool read_setup_ini(const std::wstring& setup_data_dir, Setup_ini_reader reader, Csetup_ini& ini,
-                    Crule_problem& problem);
 
 // find_reg_path_lines over the file at path. Returns false, with the error recorded, when
 // the file cannot be loaded.

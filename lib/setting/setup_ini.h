@@ -1,14 +1,14 @@
-// Setup.ini as Setup and Foyer read it: one record of every key, the patterns of each
-// program and their content checks.
+// Setup.ini's syntax as Setup and Foyer read it: one record of every key and the patterns
+// of each program.
 #ifndef ZOR_SETTING_SETUP_INI_H
 #define ZOR_SETTING_SETUP_INI_H
+
+#include "lib/setting/setting_reader.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "lib/setting/rule_problem.h"
 
 namespace ZOR {
 
@@ -39,25 +39,17 @@ struct Csetup_ini {
   std::vector<Csetup_file_entry> setup_files;
 };
 
-// The program that reads Setup.ini. Setup takes every line that begins with "#EX_BUTTON"
-// and checks the discs and the entries; Foyer knows only the four keys of button 000 and
-// checks the disc's DirectX folder, manual and extra button instead. Each has its caption
-// for the problems found before the title is known ("Setup.exe", "Foyer.exe").
+// The program that reads Setup.ini, which decides the patterns: Setup takes every line that
+// begins with "#EX_BUTTON", Foyer knows only the four keys of button 000. (What each then
+// checks in the content is a rule: lib/rules/setup_ini_checks.h.)
 enum class Setup_ini_reader { setup, foyer };
 
-// True when path is relative and cannot leave the folder it is joined below: it does not
-// start with a drive letter and ':', nor with '\' or '/', and no component ('\' and '/'
-// both separate) is ".." (or a name of dots and spaces with two dots or more, which the
-// platform reads as "..").
-bool path_stays_inside(const std::wstring& path);
-
-// The reading of the lines of Setup.ini (as loaded, comments still in) by reader: comment
-// removal, the patterns in order, then the content checks that need no file system (title
-// and registry path; for Setup also discs and entries). Returns false with the first
-// problem (with its caption: "Setup.exe", "Foyer.exe" or the title); ini then holds what was read before it. ini starts from the defaults; the two
-// menu paths stay as written.
-bool read_setup_ini_lines(const std::vector<std::wstring>& lines, Setup_ini_reader reader, Csetup_ini& ini,
-                          Crule_problem& problem);
+// The patterns of reader over the lines of Setup.ini (as loaded, comments still in):
+// comment removal, then the patterns in order, every unmatched line stopping the reading.
+// ini starts from the defaults and holds what was read up to the stop; the two menu paths
+// stay as written. Returns what stopped the reading, if anything.
+Csetting_read_result read_setup_ini_keys(const std::vector<std::wstring>& lines, Setup_ini_reader reader,
+                                         Csetup_ini& ini);
 
 // Config's and Chronicle's look-up in the raw lines of Setup.ini (no comment removal):
 // the value of the first line that matches "#REG_PATH = %s"; other lines are skipped.

@@ -1,4 +1,5 @@
 // Conversion between wide text and the system's ANSI code page (932 on the target systems).
+// Windows only (codepage_win.cpp): the core does not convert.
 #ifndef ZOR_TEXT_CODEPAGE_H
 #define ZOR_TEXT_CODEPAGE_H
 

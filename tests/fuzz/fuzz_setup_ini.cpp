@@ -1,4 +1,5 @@
 // Fuzz target: the whole Setup.ini reading of Setup and of Foyer over the lines of any text.
+#include "lib/rules/setup_ini_checks.h"
 #include "lib/setting/setting_lexer.h"
 #include "lib/setting/setup_ini.h"
 #include "tests/fuzz/fuzz_input.h"

@@ -47,11 +47,16 @@ class Cscreen_dpi {
 };
 
 // Runs the test case named test of this program in a new process (its output goes where
-// this one's goes) and returns its exit code: 0 when it passed.
+// this one's goes) and returns its exit code: 0 when it passed. A filter that matches no
+// test would let the child exit with 0 having run nothing, so the child's report must count
+// exactly one test, else the run is a failure.
 DWORD run_in_new_process(const std::wstring& test) {
   wchar_t self[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_also_run_disabled_tests --gtest_color=no --gtest_filter=" + test;
+  driver::Ctemp_folder folder;
+  const std::wstring report = folder / L"report.xml";
+  std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_also_run_disabled_tests --gtest_color=no --gtest_filter=" +
+                         test + L" \"--gtest_output=xml:" + report + L"\"";
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -69,6 +74,10 @@ DWORD run_in_new_process(const std::wstring& test) {
   CloseHandle(started.hProcess);
   DWORD code = 1;
   child.wait_exit(&code, 300000);
+  if (code == 0 && driver::read_bytes(report).find("<testsuites tests=\"1\"") == std::string::npos) {
+    ADD_FAILURE() << "the child ran no test named " << testing::PrintToString(test);
+    return 1;
+  }
   return code;
 }
 

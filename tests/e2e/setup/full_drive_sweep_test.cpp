@@ -119,14 +119,11 @@ TEST(SetupSweep, FullDriveAtEveryPage) {
   } base_folder{drive + L"\\sweep"};
   const std::wstring& base = base_folder.path;
   ASSERT_TRUE(CreateDirectoryW(base.c_str(), nullptr));
-  driver::Ctemp_folder setup_temp;
-  driver::Cfolder_browser_hook hook;
-  Csetup setup;
-  setup.temp_folder = setup_temp.path();
-  HWND dialog = setup.open_setup_dialog(disc, disc2_title);
-  ASSERT_TRUE(dialog);
-  ASSERT_TRUE(choose_destination(hook, setup, dialog, base, base + L"\\" + disc.reg_path()));
-  const driver::Csnapshot before({base, disc.dir(), setup_temp.path()}, {disc.reg_key()});
+  Cprepared_setup prepared;
+  ASSERT_TRUE(prepared.open(disc, disc2_title, base));
+  Csetup& setup = prepared.setup;
+  const HWND dialog = prepared.dialog;
+  const driver::Csnapshot before = prepared.snapshot();
   driver::Cresponse_probe probe(setup.id());
   int injected = 0, clean = 0;
   for (std::int64_t free_pages = total_pages; free_pages >= 0; --free_pages) {

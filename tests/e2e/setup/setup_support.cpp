@@ -97,6 +97,17 @@ void expect_rolled_back(Csetup& setup, HWND dialog, const Csample_disc& disc, co
   setup.expect_exit();
 }
 
+bool Cprepared_setup::open(const Csample_disc& disc, const std::wstring& title, const std::wstring& base) {
+  setup.temp_folder = setup_temp.path();
+  dialog = setup.open_setup_dialog(disc, title);
+  if (!dialog || !choose_destination(hook, setup, dialog, base, base + L"\\" + disc.reg_path())) return false;
+  folders_ = {base, disc.dir(), setup_temp.path()};
+  key_ = disc.reg_key();
+  return true;
+}
+
+driver::Csnapshot Cprepared_setup::snapshot() const { return driver::Csnapshot(folders_, {key_}); }
+
 void install(const Csample_disc& disc, const std::wstring& title, const std::wstring& base,
              const std::wstring& reg_path) {
   driver::Cfolder_browser_hook hook;

@@ -80,6 +80,27 @@ using driver::small_drive;
 using driver::wait_for;
 using driver::wait_item_text;
 
+// Setup's setup dialog on a disc as the sweeps begin: Setup with a temporary folder of its
+// own, the dialog open and the destination chosen below base (the install folder
+// base\reg_path).
+class Cprepared_setup {
+ public:
+  // Starts Setup on disc and chooses the destination; false (test failure) when a step fails.
+  bool open(const Csample_disc& disc, const std::wstring& title, const std::wstring& base);
+  // base, the disc, Setup's temporary folder and the key as they are now: what a stopped
+  // install must leave as it found.
+  driver::Csnapshot snapshot() const;
+
+  driver::Ctemp_folder setup_temp;
+  driver::Cfolder_browser_hook hook;
+  Csetup setup;
+  HWND dialog = nullptr;
+
+ private:
+  std::vector<std::wstring> folders_;
+  std::wstring key_;
+};
+
 // From the setup dialog: start and Yes to the start question; false (test failure) when
 // either step fails.
 bool start_install(Csetup& setup, HWND dialog, const std::wstring& title);

@@ -66,4 +66,31 @@ TEST(GameLocation, SaveFolderNeedsTheDocumentsFolder) {
   EXPECT_EQ(problem.message, L"マイドキュメントが見つかりませんでした。");
 }
 
+TEST(GameLocation, SaveFolderOfEachPlace) {
+  using G = ZOR::Game_place;
+  const struct {
+    G place;
+    const wchar_t* documents;
+    const wchar_t* folder;  // nullptr: the documents folder is missing
+  } rows[] = {
+      {G::setup_ini, L"C:\\Docs", L"C:\\Docs\\M\\G\\SaveData\\"},
+      {G::setup_ini, L"", nullptr},
+      // Beside the engine the save folder is relative to the program's; no documents needed.
+      {G::engine_beside, L"", L"SaveData\\"},
+      {G::engine_in_game_data, L"", L"GameData\\SaveData\\"},
+  };
+  int serial = 0;
+  for (const auto& row : rows) {
+    SCOPED_TRACE("row " + std::to_string(++serial));
+    ZOR::Cgame_location found;
+    found.place = row.place;
+    if (row.place == G::setup_ini) found.reg_path = L"M\\G";
+    std::wstring folder;
+    ZOR::Crule_problem problem;
+    EXPECT_EQ(ZOR::save_folder_of(found, row.documents, folder, problem), row.folder != nullptr);
+    EXPECT_EQ(row.folder != nullptr ? folder : problem.message,
+              row.folder != nullptr ? row.folder : L"マイドキュメントが見つかりませんでした。");
+  }
+}
+
 }  // namespace

@@ -3,6 +3,8 @@
 #include "lib/setting/setting_file.h"
 
 #include "lib/error/error.h"
+#include "lib/rules/platform_files.h"
+#include "lib/rules/startup_rules.h"
 #include "tests/driver/test_places.h"
 
 #include <windows.h>
@@ -50,10 +52,10 @@ TEST(SettingFile, MissingFileRecordsTheOpenAndGivesTheOpenMessage) {
 
   ZOR::Csetup_ini setup;
   ZOR::Crule_problem problem;
-  EXPECT_FALSE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::setup, setup, problem));
+  EXPECT_FALSE(ZOR::read_setup_ini(ZOR::platform_files(), folder.path(), ZOR::Setup_ini_reader::setup, setup, problem));
   EXPECT_EQ(problem.message, L"Setup.ini が開けませんでした。");
   EXPECT_EQ(problem.caption, L"Setup.exe");
-  EXPECT_FALSE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::foyer, setup, problem));
+  EXPECT_FALSE(ZOR::read_setup_ini(ZOR::platform_files(), folder.path(), ZOR::Setup_ini_reader::foyer, setup, problem));
   EXPECT_EQ(problem.message, L"Setup.ini が開けませんでした。");
   EXPECT_EQ(problem.caption, L"Foyer.exe");
   auto result = ZOR::read_setting_file(missing, {}, {false, ZOR::Unmatched_line::stop});
@@ -68,7 +70,7 @@ TEST(SettingFile, ZeroByteSetupIniHasNoSettings) {
   ZOR::Csetup_ini setup;
   ZOR::Crule_problem problem;
   folder.file(L"Setup.ini", "");
-  EXPECT_FALSE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::setup, setup, problem));
+  EXPECT_FALSE(ZOR::read_setup_ini(ZOR::platform_files(), folder.path(), ZOR::Setup_ini_reader::setup, setup, problem));
   EXPECT_EQ(problem.message, L"ゲームタイトルが設定されていません。");
   EXPECT_EQ(problem.caption, L"Setup.exe");
   EXPECT_EQ(problem.line, 0);
@@ -77,7 +79,7 @@ TEST(SettingFile, ZeroByteSetupIniHasNoSettings) {
 TEST(SettingFile, SampleDiscsReadInSetupAndFoyer) {
   ZOR::Csetup_ini one;
   ZOR::Crule_problem problem;
-  ASSERT_TRUE(ZOR::read_setup_ini(driver::source_path(L"tests\\data\\disc1\\SetupData"), ZOR::Setup_ini_reader::setup, one,
+  ASSERT_TRUE(ZOR::read_setup_ini(ZOR::platform_files(), driver::source_path(L"tests\\data\\disc1\\SetupData"), ZOR::Setup_ini_reader::setup, one,
                                    problem))
       << testing::PrintToString(problem.message);
   EXPECT_EQ(one.game_title, L"星降る夜の物語");
@@ -89,7 +91,7 @@ TEST(SettingFile, SampleDiscsReadInSetupAndFoyer) {
   EXPECT_EQ(one.setup_files[2].disc_index, 0);
 
   ZOR::Csetup_ini two;
-  ASSERT_TRUE(ZOR::read_setup_ini(driver::source_path(L"tests\\data\\disc2\\SetupData"), ZOR::Setup_ini_reader::setup, two,
+  ASSERT_TRUE(ZOR::read_setup_ini(ZOR::platform_files(), driver::source_path(L"tests\\data\\disc2\\SetupData"), ZOR::Setup_ini_reader::setup, two,
                                    problem))
       << testing::PrintToString(problem.message);
   EXPECT_EQ(two.disc_count, 2);
@@ -104,7 +106,7 @@ TEST(SettingFile, SampleDiscsReadInSetupAndFoyer) {
   EXPECT_EQ(reg_path, L"Lumora\\Hoshifuru2");
 
   ZOR::Csetup_ini foyer;
-  ASSERT_TRUE(ZOR::read_setup_ini(driver::source_path(L"tests\\data\\disc1\\SetupData"), ZOR::Setup_ini_reader::foyer,
+  ASSERT_TRUE(ZOR::read_setup_ini(ZOR::platform_files(), driver::source_path(L"tests\\data\\disc1\\SetupData"), ZOR::Setup_ini_reader::foyer,
                                   foyer, problem));
   EXPECT_EQ(foyer.game_title, L"星降る夜の物語");
   EXPECT_FALSE(foyer.manual_use);
@@ -132,12 +134,12 @@ TEST(SettingFile, FoyerChecksWhatTheMenuKeysNameOnTheDisc) {
     folder.file(L"Setup.ini", "#GAME_TITLE = \"Night\"\n#REG_PATH = \"Maker\\\\Game\"\n" + row.keys);
     ZOR::Csetup_ini ini;
     ZOR::Crule_problem problem;
-    EXPECT_EQ(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::foyer, ini, problem), row.message.empty());
+    EXPECT_EQ(ZOR::read_setup_ini(ZOR::platform_files(), folder.path(), ZOR::Setup_ini_reader::foyer, ini, problem), row.message.empty());
     const std::wstring expected = !row.message.empty() && row.message[0] == L'\\' ? folder.path() + row.message : row.message;
     EXPECT_EQ(problem.message, expected);
     EXPECT_EQ(problem.caption, row.message.empty() ? L"" : L"Night");
     // Setup accepts the menu keys without looking at the disc.
-    EXPECT_TRUE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::setup, ini, problem) ||
+    EXPECT_TRUE(ZOR::read_setup_ini(ZOR::platform_files(), folder.path(), ZOR::Setup_ini_reader::setup, ini, problem) ||
                 problem.message == L"セットアップするファイルが指定されていません。");
   }
   driver::Ctemp_folder folder;
@@ -146,10 +148,10 @@ TEST(SettingFile, FoyerChecksWhatTheMenuKeysNameOnTheDisc) {
   folder.file(L"Setup.ini", "#GAME_TITLE = \"Night\"\n#REG_PATH = \"Maker\\\\Game\"\n#DIRECT_X_USE = 1\n");
   ZOR::Csetup_ini ini;
   ZOR::Crule_problem problem;
-  EXPECT_FALSE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::foyer, ini, problem));
+  EXPECT_FALSE(ZOR::read_setup_ini(ZOR::platform_files(), folder.path(), ZOR::Setup_ini_reader::foyer, ini, problem));
   EXPECT_EQ(problem.message, L"DXSETUP.exe が見つかりませんでした。");
   folder.file(L"DirectX\\DXSETUP.exe", "MZ");
-  EXPECT_TRUE(ZOR::read_setup_ini(folder.path(), ZOR::Setup_ini_reader::foyer, ini, problem));
+  EXPECT_TRUE(ZOR::read_setup_ini(ZOR::platform_files(), folder.path(), ZOR::Setup_ini_reader::foyer, ini, problem));
   EXPECT_EQ(ini.manual_path, folder.path() + L"\\");
 }
 

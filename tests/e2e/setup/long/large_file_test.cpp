@@ -70,18 +70,15 @@ TEST(SetupLarge, EntryOfMoreThan4GiB) {
   const std::wstring source = disc.game_data() + L"\\huge.bin";
   ASSERT_TRUE(make_sized_file(source, large_size));
   ASSERT_TRUE(write_marks(source));
-  driver::Ctemp_folder setup_temp;
-  driver::Cfolder_browser_hook hook;
-  Csetup setup;
-  setup.temp_folder = setup_temp.path();
-  HWND dialog = setup.open_setup_dialog(disc, disc1_title);
-  ASSERT_TRUE(dialog);
+  Cprepared_setup prepared;
+  ASSERT_TRUE(prepared.open(disc, disc1_title, disc.scratch()));
+  Csetup& setup = prepared.setup;
+  const HWND dialog = prepared.dialog;
   // 4096 MB and 30843 bytes, with the 100 MB margin: 4196 MB.
   EXPECT_EQ(driver::item_text(dialog, full_size_text), L"4196 MB の空き容量が必要です。");
   EXPECT_EQ(driver::item_text(dialog, min_size_text), L"4196 MB の空き容量が必要です。");
   const std::wstring install_dir = disc.scratch() + L"\\" + disc.reg_path();
-  ASSERT_TRUE(choose_destination(hook, setup, dialog, disc.scratch(), install_dir));
-  const driver::Csnapshot before({disc.scratch(), disc.dir(), setup_temp.path()}, {disc.reg_key()});
+  const driver::Csnapshot before = prepared.snapshot();
   auto rollback_probe = std::make_unique<driver::Cresponse_probe>(setup.id());
 
   // Cancelled half-way: beyond 2 GiB, the rollback leaves nothing.

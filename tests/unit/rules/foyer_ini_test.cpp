@@ -1,5 +1,5 @@
 // Setup.ini as Foyer reads it: its fourteen patterns, the menu values and its first checks.
-#include "lib/setting/setup_ini.h"
+#include "lib/rules/setup_ini_checks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The start-up rules' view of the file system through the library's Win32 operations.
-#include "lib/file/platform_files.h"
+#include "lib/rules/platform_files.h"
 
 #include "lib/error/error.h"
 #include "lib/file/file.h"

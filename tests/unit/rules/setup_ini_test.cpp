@@ -1,5 +1,5 @@
 // Setup.ini as Setup and Foyer read it: values, pattern order, content checks and captions.
-#include "lib/setting/setup_ini.h"
+#include "lib/rules/setup_ini_checks.h"
 
 #include <gtest/gtest.h>
 

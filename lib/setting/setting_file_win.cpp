@@ -3,9 +3,8 @@
 
 #include "lib/error/error.h"
 #include "lib/file/file.h"
-#include "lib/file/platform_files.h"
-#include "lib/rules/startup_rules.h"
 #include "lib/setting/setting_lexer.h"
+#include "lib/setting/setup_ini.h"
 #include "lib/text/codepage.h"
 
 #include <utility>
@@ -52,11 +51,6 @@ Csetting_read_result read_setting_file(const std::wstring& path, const std::vect
     return result;
   }
   return read_setting_lines(std::move(lines), rules, syntax);
-}
-
-bool read_setup_ini(const std::wstring& setup_data_dir, Setup_ini_reader reader, Csetup_ini& ini,
-                    Crule_problem& problem) {
-  return read_setup_ini(platform_files(), setup_data_dir, reader, ini, problem);
 }
 
 bool find_reg_path(const std::wstring& path, std::wstring& reg_path) {

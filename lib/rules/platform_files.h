@@ -1,6 +1,7 @@
-// The disc's file system for the start-up rules, answered with Win32.
-#ifndef ZOR_FILE_PLATFORM_FILES_H
-#define ZOR_FILE_PLATFORM_FILES_H
+// The disc's file system for the start-up rules, answered with Win32: the Windows edge of
+// lib/rules (platform_files_win.cpp).
+#ifndef ZOR_RULES_PLATFORM_FILES_H
+#define ZOR_RULES_PLATFORM_FILES_H
 
 #include "lib/rules/disc_files.h"
 
