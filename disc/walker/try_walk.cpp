@@ -27,10 +27,10 @@
 #include <vector>
 
 #include "disc/walker/screen_shot.h"
-#include "lib/file/platform_files.h"
 #include "lib/rules/autorun_ini.h"
 #include "lib/rules/disc_entries.h"
 #include "lib/rules/game_location.h"
+#include "lib/rules/platform_files.h"
 #include "lib/rules/startup_rules.h"
 #include "tests/driver/driver.h"
 #include "tests/driver/snapshot.h"
