@@ -19,19 +19,25 @@ zor_install_packages time
 zor_build "$build"
 tool="$build/disc/lumora-disc"
 
-# The maker's folder: the sample disc's, grown by the generated files; made once.
+# Makes (once) the maker's folder $1/SetupData: the sample disc's, grown by a "bench" entry of
+# $2 x $3 folders of $4 files of 1 to $5 KiB and by $6 movies of 200 MiB, each an entry.
+make_bench_game() {
+  [ -f "$1/.complete" ] && return 0
+  echo "== generating the benchmark game in $1/SetupData"
+  rm -rf "$1"
+  mkdir -p "$1"
+  cp -r "$build/makers/sample/SetupData" "$1/SetupData"
+  zor_make_small_files "$1/SetupData/GameData/bench" "$2" "$3" "$4" "$5"
+  echo '#SETUP_FILE = "bench"' >> "$1/SetupData/Setup.ini"
+  for m in $(seq 1 "$6"); do
+    head -c 209715200 /dev/urandom > "$1/SetupData/GameData/movie$m.bin"
+    echo "#SETUP_FILE = \"movie$m.bin\"" >> "$1/SetupData/Setup.ini"
+  done
+  touch "$1/.complete"
+}
+
 game="$build/bench-disc/SetupData"
-if [ ! -f "$build/bench-disc/.complete" ]; then
-  echo "== generating the benchmark game in $game"
-  rm -rf "$build/bench-disc"
-  mkdir -p "$build/bench-disc"
-  cp -r "$build/makers/sample/SetupData" "$game"
-  zor_make_small_files "$game/GameData/bench" 40 25 10 32
-  for m in 1 2 3 4; do head -c 209715200 /dev/urandom > "$game/GameData/movie$m.bin"; done
-  printf '%s\n' '#SETUP_FILE = "bench"' '#SETUP_FILE = "movie1.bin"' '#SETUP_FILE = "movie2.bin"' \
-    '#SETUP_FILE = "movie3.bin"' '#SETUP_FILE = "movie4.bin"' >> "$game/Setup.ini"
-  touch "$build/bench-disc/.complete"
-fi
+make_bench_game "$build/bench-disc" 40 25 10 32 4
 work="$build/bench-disc/work"
 rm -rf "$work"
 mkdir -p "$work"
@@ -95,15 +101,7 @@ paste -d' ' "$work/ours.times" "$work/xorriso.times" | awk -v files="$files" -v 
 # 1 KiB (made once); the growth divided by the 27,000 files between them is one file's cost.
 for files in 3000 30000; do
   many="$build/bench-disc-$files/SetupData"
-  if [ ! -f "$build/bench-disc-$files/.complete" ]; then
-    echo "== generating a game of $files small files in $many"
-    rm -rf "$build/bench-disc-$files"
-    mkdir -p "$build/bench-disc-$files"
-    cp -r "$build/makers/sample/SetupData" "$many"
-    zor_make_small_files "$many/GameData/bench" $((files / 500)) 50 10 1
-    echo '#SETUP_FILE = "bench"' >> "$many/Setup.ini"
-    touch "$build/bench-disc-$files/.complete"
-  fi
+  make_bench_game "$build/bench-disc-$files" $((files / 500)) 50 10 1 0
   /usr/bin/time -f "%e %M" -o "$work/time" "$tool" build "$many" -o "$work/many" --medium dvd >/dev/null
   rm -rf "$work/many"
   cut -d' ' -f2 "$work/time" > "$work/rss.$files"
