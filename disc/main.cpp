@@ -9,6 +9,7 @@
 #include "disc/check.h"
 #include "disc/medium.h"
 #include "disc/native_files.h"
+#include "disc/options.h"
 #include "disc/starter.h"
 #include "disc/try.h"
 
@@ -54,26 +55,6 @@ int usage(const std::string& why) {
   return exit_failed;
 }
 
-// Takes "--name VALUE" or "--name=VALUE" at argv[i] into value; false when it is not that option.
-bool take_option(int argc, char** argv, int& i, const char* name, std::string& value, std::string& why) {
-  const std::size_t length = std::strlen(name);
-  if (std::strncmp(argv[i], name, length) != 0) return false;
-  if (argv[i][length] == '=') {
-    value = argv[i] + length + 1;
-  } else if (argv[i][length] == '\0') {
-    if (i + 1 >= argc) {
-      why = std::string(name) + " needs a value";
-      value.clear();
-      return true;
-    }
-    value = argv[++i];
-  } else {
-    return false;
-  }
-  if (value.empty()) why = std::string(name) + " needs a value";
-  return true;
-}
-
 // Parses the command line; false with why set when it is not one lumora-disc understands.
 bool parse_arguments(int argc, char** argv, Carguments& arguments, std::string& why) {
   if (argc < 2) {
@@ -89,17 +70,17 @@ bool parse_arguments(int argc, char** argv, Carguments& arguments, std::string& 
   const bool starter = arguments.command == "new";
   std::string medium = "dvd";
   for (int i = 2; i < argc; ++i) {
-    if (take_option(argc, argv, i, "--medium", medium, why) ||
-        take_option(argc, argv, i, "--programs", arguments.programs, why) ||
-        (build && (take_option(argc, argv, i, "-o", arguments.output, why) ||
-                   take_option(argc, argv, i, "--output", arguments.output, why) ||
-                   take_option(argc, argv, i, "--label", arguments.label, why) ||
-                   take_option(argc, argv, i, "--sign", arguments.sign.pfx, why) ||
-                   take_option(argc, argv, i, "--sign-password-file", arguments.sign.password_file, why) ||
-                   take_option(argc, argv, i, "--timestamp", arguments.sign.timestamp_url, why))) ||
-        (starter && (take_option(argc, argv, i, "--title", arguments.title, why) ||
-                     take_option(argc, argv, i, "--reg-path", arguments.reg_path, why) ||
-                     take_option(argc, argv, i, "--discs", arguments.discs, why)))) {
+    if (disc::take_option(argc, argv, i, "--medium", medium, why) ||
+        disc::take_option(argc, argv, i, "--programs", arguments.programs, why) ||
+        (build && (disc::take_option(argc, argv, i, "-o", arguments.output, why) ||
+                   disc::take_option(argc, argv, i, "--output", arguments.output, why) ||
+                   disc::take_option(argc, argv, i, "--label", arguments.label, why) ||
+                   disc::take_option(argc, argv, i, "--sign", arguments.sign.pfx, why) ||
+                   disc::take_option(argc, argv, i, "--sign-password-file", arguments.sign.password_file, why) ||
+                   disc::take_option(argc, argv, i, "--timestamp", arguments.sign.timestamp_url, why))) ||
+        (starter && (disc::take_option(argc, argv, i, "--title", arguments.title, why) ||
+                     disc::take_option(argc, argv, i, "--reg-path", arguments.reg_path, why) ||
+                     disc::take_option(argc, argv, i, "--discs", arguments.discs, why)))) {
       if (!why.empty()) return false;
       continue;
     }

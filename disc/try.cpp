@@ -7,6 +7,8 @@
 // instead of a second one in C++.
 #include "disc/try.h"
 
+#include "disc/options.h"
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -156,28 +158,22 @@ struct Ctry_request {
 
 bool parse_try(int argc, char** argv, Ctry_request& request, std::string& why) {
   for (int i = 0; i < argc; ++i) {
-    const std::string argument = argv[i];
-    std::string value;
-    const bool dpi = argument == "--dpi" || argument.rfind("--dpi=", 0) == 0;
-    const bool report = argument == "--report" || argument.rfind("--report=", 0) == 0;
-    if (dpi || report) {
-      const std::size_t equals = argument.find('=');
-      if (equals != std::string::npos) value = argument.substr(equals + 1);
-      else if (i + 1 < argc) value = argv[++i];
-      if (value.empty()) {
-        why = argument.substr(0, equals) + " needs a value";
+    std::string dpi;
+    if (take_option(argc, argv, i, "--dpi", dpi, why)) {
+      if (!why.empty()) return false;
+      if (dpi.find_first_not_of("0123456789") != std::string::npos || dpi.size() > 3 || std::stoi(dpi) < 48) {
+        why = "--dpi takes dots per inch from 48 to 999 (96, 144, 192): " + dpi;
         return false;
       }
+      request.dpis.push_back(std::stoi(dpi));
+      continue;
     }
-    if (dpi) {
-      if (value.find_first_not_of("0123456789") != std::string::npos || value.size() > 3 || std::stoi(value) < 48) {
-        why = "--dpi takes dots per inch from 48 to 999 (96, 144, 192): " + value;
-        return false;
-      }
-      request.dpis.push_back(std::stoi(value));
-    } else if (report) {
-      request.report = value;
-    } else if (argument == "--keep") {
+    if (take_option(argc, argv, i, "--report", request.report, why)) {
+      if (!why.empty()) return false;
+      continue;
+    }
+    const std::string argument = argv[i];
+    if (argument == "--keep") {
       request.keep = true;
     } else if (argument == "--interactive") {
       request.interactive = true;
