@@ -325,13 +325,6 @@ bool show_menu(const std::string& name, const std::string& caption, HWND menu, b
   return interactive || check_first_page(menu, installed);
 }
 
-std::wstring registry_text(const std::wstring& key, const wchar_t* value) {
-  wchar_t text[MAX_PATH * 2] = {};
-  DWORD size = sizeof text;
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), value, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS) return L"";
-  return text;
-}
-
 // Presses the menu's button label, which starts Setup: its dialog (with the start item
 // start_item) is shot and started, the boxes answered, and the menu's after-dialog (with the
 // item after_item) waited for into after.
@@ -361,7 +354,7 @@ bool set_up(HWND menu) {
   if (!click(step, after, 1003)) return false;
   if (!wait_answering(step, "the menu", [&] { return driver::is_visible(menu); })) return false;
   const std::wstring key = ZOR::game_key_path(disc.setup.reg_path);
-  const std::wstring installed = registry_text(key, L"exe_dir");
+  const std::wstring installed = driver::stored_value(key, L"exe_dir").text;
   if (installed.empty()) return fail(step + ": no exe_dir below HKLM\\" + utf8(key));
   std::string missing;
   for (const ZOR::Csetup_file_entry& entry : disc.setup.setup_files) {
